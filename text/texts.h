@@ -22,8 +22,9 @@ extern constinit TextTable<4> LearnTexts;    // learn-in
 Language tableLanguage();
 
 // Fills all five tables from the language setting text: "english" or "german" exactly; any
-// other text empties every table. Returns the language applied. Used by ApplyLanguage(0) with
-// the registry value, and directly by tests and tools that already hold the setting.
+// other text empties every table. Returns the language applied. Used by ApplyLanguage(0)
+// (apply_language.h) with the registry value, and directly by tests and tools that already hold the
+// setting.
 Language applyLanguage(std::string_view languageSetting);
 
 }  // namespace text
