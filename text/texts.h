@@ -1,8 +1,8 @@
 #pragma once
-// The plug-in's message tables and the language they are filled in. Every Part of the plug-in
-// takes its messages, list entries and progress texts from these tables by index; the main
-// window fills them when it loads (ApplyLanguage(0)). Until then, and when the installation's
-// language is neither "english" nor "german", every entry is "".
+// The plug-in's message tables and the language they are filled in. All windows and routines
+// take their messages, list entries and progress texts from these tables by index; the main
+// window fills them when it loads (ApplyLanguage(0), apply_language.h). Until then, and when the
+// installation's language is neither "english" nor "german", every entry is "".
 
 #include <string_view>
 
@@ -22,9 +22,8 @@ extern constinit TextTable<4> LearnTexts;    // learn-in
 Language tableLanguage();
 
 // Fills all five tables from the language setting text: "english" or "german" exactly; any
-// other text empties every table. Returns the language applied. Used by ApplyLanguage(0)
-// (apply_language.h) with the registry value, and directly by tests and tools that already hold the
-// setting.
+// other text empties every table. Returns the language applied. ApplyLanguage(0) calls it
+// with the registry value; tests and tools that already hold the setting call it directly.
 Language applyLanguage(std::string_view languageSetting);
 
 }  // namespace text
