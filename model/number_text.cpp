@@ -103,4 +103,9 @@ std::string numberToText(double value, std::string_view decimalSeparator) {
     return out;
 }
 
+std::optional<char> separatorKey(std::string_view decimalSeparator) {
+    if (decimalSeparator == "," || decimalSeparator == ".") return decimalSeparator.front();
+    return std::nullopt;
+}
+
 }  // namespace model

@@ -26,4 +26,8 @@ double numberFromText(std::string_view text, std::string_view decimalSeparator);
 // Throws for infinity and NaN.
 std::string numberToText(double value, std::string_view decimalSeparator);
 
+// The key that types the decimal separator into a number field. Only "," and "." have one; with
+// any other separator, none included, no separator key is accepted.
+std::optional<char> separatorKey(std::string_view decimalSeparator);
+
 }  // namespace model

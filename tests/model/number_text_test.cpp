@@ -81,5 +81,11 @@ TEST(NumberText, SpinnerStepsRoundTripThroughText) {
     }
 }
 
+TEST(NumberText, OnlyCommaAndPointHaveASeparatorKey) {
+    EXPECT_EQ(separatorKey(","), ',');
+    EXPECT_EQ(separatorKey("."), '.');
+    for (const char* other : {"", "'", ".,", "dec"}) EXPECT_EQ(separatorKey(other), std::nullopt);
+}
+
 }  // namespace
 }  // namespace model
