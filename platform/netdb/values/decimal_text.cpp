@@ -6,6 +6,7 @@ namespace {
 
 constexpr int kMaxIntegerDigits = 6;   // every value type stays below 10^6
 constexpr int kMaxFractionDigits = 9;  // finer than any resolution; keeps the sums in 64 bits
+constexpr int64_t kBeyondRange = 1'000'000'000'000;
 
 int64_t pow10(int n) {
     int64_t p = 1;
@@ -42,8 +43,11 @@ std::optional<int64_t> parseScaled(std::string_view text, char sep, Scale scale)
         if (!isDigit(c)) return std::nullopt;
     while (!whole.empty() && whole.front() == '0') whole.remove_prefix(1);
     while (!fraction.empty() && fraction.back() == '0') fraction.remove_suffix(1);
-    if (whole.size() > kMaxIntegerDigits || fraction.size() > kMaxFractionDigits)
-        return std::nullopt;
+    // Beyond every range: report it as such rather than as a malformed number.
+    if (whole.size() > kMaxIntegerDigits) return negative ? -kBeyondRange : kBeyondRange;
+    // Digits past the ninth cannot move a value across a rounding boundary of a resolution of
+    // at most three digits, so dropping them keeps the result exact.
+    fraction = fraction.substr(0, kMaxFractionDigits);
 
     // mantissa * 10^-f is the number; raw = mantissa * 10^(-f-b) / a, rounded.
     int64_t mantissa = 0;

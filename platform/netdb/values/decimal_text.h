@@ -16,8 +16,8 @@ struct Scale {
 };
 
 // Parses "[+|-]digits[sep digits]" (blanks around it allowed) to the nearest raw value, halves
-// rounded away from zero. Returns nothing when the text is no such number or is far beyond any
-// 16-bit range (more than 6 integer digits).
+// rounded away from zero. Returns nothing when the text is no such number; a number of more
+// than six integer digits gives a raw value beyond every type's range.
 std::optional<int64_t> parseScaled(std::string_view text, char sep, Scale scale);
 
 // Formats a raw value with `sep`, showing at least `minDigits` and at most the scale's digits

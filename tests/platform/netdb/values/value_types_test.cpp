@@ -119,7 +119,7 @@ const InvalidCase kInvalid[] = {
     {"SNVT_temp_p", "1e3", '.', "is not a valid"},
     {"SNVT_temp_p", "- 1", '.', "is not a valid"},
     {"SNVT_temp_p", "1 000", '.', "is not a valid"},
-    {"SNVT_temp_p", "9999999", '.', "is not a valid"},
+    {"SNVT_temp_p", "-99999999", '.', "out of range"},
     {"SNVT_temp_p", "400", '.', "is out of range for SNVT_temp_p (-273.17 to 327.66)"},
     {"SNVT_temp_p", "-273,18", ',', "(-273,17 to 327,66)"},
     {"SNVT_temp_p", "327.665", '.', "out of range"},  // rounds to 327.67
