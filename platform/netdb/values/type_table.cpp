@@ -42,114 +42,47 @@ std::vector<Field> repeated(const Field& f, int n, std::vector<Field> head = {})
 // Percent levels of 0.5 % steps as in SNVT_lev_cont, SNVT_switch.value, SNVT_setting.setting.
 Field levelCont(std::string_view name = {}) { return number(0, 200, {5, -1}, 1, name); }
 
+// A standard type; `scaling` gives the factors A and B of its descriptor (C is 0 for all).
+TypeDef standard(std::string_view name, int index, int category, int size,
+                 std::vector<Field> fields, Scale scaling = {}) {
+    return {name,      index,     0, category,        size,
+            scaling.a, scaling.b, 0, Layout::kBlanks, std::move(fields)};
+}
+
 std::vector<TypeDef> buildTable() {
+    const Field word = number(0, 65535);
     const Field objectId = number(0, 65535, {}, 0, "object_id");
+    const Scale tenths{1, -1}, hundredths{1, -2}, halves{5, -1}, fiveThousandths{5, -3};
     std::vector<TypeDef> t;
+    t.push_back(standard("SNVT_count", 8, kCatUnsignedLong, 2, {word}));
+    t.push_back(standard("SNVT_lev_cont", 21, kCatUnsignedShort, 1, {levelCont()}, halves));
+    t.push_back(standard("SNVT_lux", 79, kCatUnsignedLong, 2, {word}));
+    t.push_back(standard("SNVT_lev_percent", 81, kCatSignedLong, 2,
+                         {number(-32768, 32766, fiveThousandths, 1)}, fiveThousandths));
+    t.push_back(standard("SNVT_state", 83, kCatStruct, 2, repeated(bit(), 16)));
+    t.push_back(standard("SNVT_obj_request", 92, kCatStruct, 3,
+                         {objectId, keyword(kObjectRequests, "object_request")}));
+    t.push_back(standard("SNVT_obj_status", 93, kCatStruct, 6, repeated(bit(), 24, {objectId})));
+    t.push_back(standard("SNVT_switch", 95, kCatStruct, 2,
+                         {levelCont("value"), number(-1, 1, {}, 0, "state")}));
+    t.push_back(standard("SNVT_temp_p", 105, kCatSignedLong, 2,
+                         {number(-27317, 32766, hundredths, 2)}, hundredths));
     t.push_back(
-        {"SNVT_count", 8, 0, kCatUnsignedLong, 2, 1, 0, 0, Layout::kBlanks, {number(0, 65535)}});
+        standard("SNVT_time_sec", 107, kCatUnsignedLong, 2, {number(0, 65534, tenths, 1)}, tenths));
+    t.push_back(standard("SNVT_occupancy", 109, kCatEnum, 1, {keyword(kOccupancies)}));
+    t.push_back(standard("SNVT_address", 114, kCatUnsignedLong, 2, {word}));
     t.push_back(
-        {"SNVT_lev_cont", 21, 0, kCatUnsignedShort, 1, 5, -1, 0, Layout::kBlanks, {levelCont()}});
-    t.push_back(
-        {"SNVT_lux", 79, 0, kCatUnsignedLong, 2, 1, 0, 0, Layout::kBlanks, {number(0, 65535)}});
-    t.push_back({"SNVT_lev_percent",
-                 81,
-                 0,
-                 kCatSignedLong,
-                 2,
-                 5,
-                 -3,
-                 0,
-                 Layout::kBlanks,
-                 {number(-32768, 32766, {5, -3}, 1)}});
-    t.push_back(
-        {"SNVT_state", 83, 0, kCatStruct, 2, 1, 0, 0, Layout::kBlanks, repeated(bit(), 16)});
-    t.push_back({"SNVT_obj_request",
-                 92,
-                 0,
-                 kCatStruct,
-                 3,
-                 1,
-                 0,
-                 0,
-                 Layout::kBlanks,
-                 {objectId, keyword(kObjectRequests, "object_request")}});
-    t.push_back({"SNVT_obj_status", 93, 0, kCatStruct, 6, 1, 0, 0, Layout::kBlanks,
-                 repeated(bit(), 24, {objectId})});
-    t.push_back({"SNVT_switch",
-                 95,
-                 0,
-                 kCatStruct,
-                 2,
-                 1,
-                 0,
-                 0,
-                 Layout::kBlanks,
-                 {levelCont("value"), number(-1, 1, {}, 0, "state")}});
-    t.push_back({"SNVT_temp_p",
-                 105,
-                 0,
-                 kCatSignedLong,
-                 2,
-                 1,
-                 -2,
-                 0,
-                 Layout::kBlanks,
-                 {number(-27317, 32766, {1, -2}, 2)}});
-    t.push_back({"SNVT_time_sec",
-                 107,
-                 0,
-                 kCatUnsignedLong,
-                 2,
-                 1,
-                 -1,
-                 0,
-                 Layout::kBlanks,
-                 {number(0, 65534, {1, -1}, 1)}});
-    t.push_back(
-        {"SNVT_occupancy", 109, 0, kCatEnum, 1, 1, 0, 0, Layout::kBlanks, {keyword(kOccupancies)}});
-    t.push_back({"SNVT_address",
-                 114,
-                 0,
-                 kCatUnsignedLong,
-                 2,
-                 1,
-                 0,
-                 0,
-                 Layout::kBlanks,
-                 {number(0, 65535)}});
-    t.push_back({"SNVT_scene",
-                 115,
-                 0,
-                 kCatStruct,
-                 2,
-                 1,
-                 0,
-                 0,
-                 Layout::kBlanks,
-                 {keyword(kSceneFunctions, "function"), number(0, 255, {}, 0, "scene_number")}});
-    t.push_back({"SNVT_setting",
-                 117,
-                 0,
-                 kCatStruct,
-                 4,
-                 1,
-                 0,
-                 0,
-                 Layout::kBlanks,
-                 {keyword(kSettingFunctions, "function"), levelCont("setting"),
-                  number(-17999, 18000, {2, -2}, 1, "rotation")}});
-    t.push_back({"SNVT_time_min",
-                 123,
-                 0,
-                 kCatUnsignedLong,
-                 2,
-                 1,
-                 0,
-                 0,
-                 Layout::kBlanks,
-                 {number(0, 65535)}});
-    t.push_back({"SNVT_nv_type", 166, 0, kCatStruct, 19, 1, 0, 0, Layout::kDescriptor, {}});
-    // The device's own type of four bytes, shown in hexadecimal; defined in its resource files.
+        standard("SNVT_scene", 115, kCatStruct, 2,
+                 {keyword(kSceneFunctions, "function"), number(0, 255, {}, 0, "scene_number")}));
+    t.push_back(standard("SNVT_setting", 117, kCatStruct, 4,
+                         {keyword(kSettingFunctions, "function"), levelCont("setting"),
+                          number(-17999, 18000, {2, -2}, 1, "rotation")}));
+    t.push_back(standard("SNVT_time_min", 123, kCatUnsignedLong, 2, {word}));
+    TypeDef nvType = standard("SNVT_nv_type", 166, kCatStruct, 19, {});
+    nvType.layout = Layout::kDescriptor;
+    t.push_back(nvType);
+    // The device's own type of four bytes, shown in hexadecimal; its index is defined by the
+    // device's resource files.
     t.push_back(
         {"UNVT_str_hex4", -1, 3, kCatStruct, 4, 1, 0, 0, Layout::kCommas, repeated(hexByte(), 4)});
     return t;

@@ -41,7 +41,8 @@ const ValidCase kValid[] = {
     {"SNVT_temp_p", "+40", '.', "40.00", "40,00"},
     {"SNVT_temp_p", "-273,17", ',', "-273.17", "-273,17"},
     {"SNVT_temp_p", "327.66", '.', "327.66", "327,66"},
-    {"SNVT_temp_p", "0,005", ',', "0.01", "0,01"},   // halves round away from zero
+    {"SNVT_temp_p", "0,005", ',', "0.01", "0,01"},  // halves round away from zero
+    {"SNVT_temp_p", "-0.005", '.', "-0.01", "-0,01"},
     {"SNVT_temp_p", "-0.004", '.', "0.00", "0,00"},  // no negative zero
     {"SNVT_temp_p", ",5", ',', "0.50", "0,50"},
     {"SNVT_time_sec", "0,3", ',', "0.3", "0,3"},
