@@ -65,9 +65,10 @@ constexpr PropertyKey kChannelKeys[] = {
 };
 static_assert(std::size(kChannelKeys) == kChannelPositions);
 
-// The key of a variable entry: value type and its index; the name gets the channel's digit.
+// The key of a variable entry: its key line (value type and its index) and its name, which
+// gets the channel's digit.
 struct VariableKey {
-    std::string_view valueType;
+    std::string_view keyLine;
     std::string_view name;  // without the channel suffix
 };
 
@@ -156,13 +157,13 @@ void fillVariableHelp(const LanguageHelp& help) {
         const std::string digit = std::to_string(c);
         for (std::size_t i = 0; i < std::size(kFeedbackInputKeys); ++i) {
             const VariableKey& key = kFeedbackInputKeys[i];
-            NviHelpTexts.set(2 * c - 1 + i, variableEntry(kInputHeading, key.valueType,
+            NviHelpTexts.set(2 * c - 1 + i, variableEntry(kInputHeading, key.keyLine,
                                                           std::string(key.name) + digit,
                                                           help.function, v.feedbackInputs[i]));
         }
         for (std::size_t i = 0; i < std::size(kChannelOutputKeys); ++i) {
             const VariableKey& key = kChannelOutputKeys[i];
-            NvoHelpTexts.set(4 * c - 3 + i, variableEntry(kOutputHeading, key.valueType,
+            NvoHelpTexts.set(4 * c - 3 + i, variableEntry(kOutputHeading, key.keyLine,
                                                           std::string(key.name) + digit,
                                                           help.function, v.channelOutputs[i]));
         }
