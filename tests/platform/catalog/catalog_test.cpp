@@ -162,8 +162,9 @@ TEST_F(CatalogTest, RegistrationIndexesTheUserFolderOnceAndTheIndexSurvivesAMove
     catalog.close(handle, status);
 }
 
-TEST_F(CatalogTest, ShippedResourcesDefineTheProfileOfEveryBlockOfTheXifFilesAtScope3) {
+TEST_F(CatalogTest, ShippedResourcesDefineTheBlockProfilesAndUserTypesOfTheXifFiles) {
     addAndRefresh(types / "User");
+    ResourceFile shipped = loadResourceFile(types / "User/Korvane/mbx440.resources.json");
     int files = 0;
     for (const auto& entry : fs::recursive_directory_iterator(sourceDir() / "data/xif")) {
         if (entry.path().extension() != ".XIF") continue;
@@ -173,14 +174,24 @@ TEST_F(CatalogTest, ShippedResourcesDefineTheProfileOfEveryBlockOfTheXifFilesAtS
         int blocks = 0;
         while (std::getline(in, line)) {
             std::istringstream fields(line);
-            std::string keyword, position, name;
-            int key = -1;
+            std::string keyword, owner, name, type;
+            int number = -1, scope = -1, index = -1;
             fields >> keyword;
             if (keyword == "program-id") fields >> programId;
-            if (keyword != "block") continue;
-            ++blocks;
-            fields >> position >> name >> key;
-            EXPECT_EQ(modeFor(programId, key, -1), 3) << entry.path() << ": " << name;
+            if (keyword == "block") {
+                ++blocks;
+                fields >> number >> name >> number;
+                EXPECT_EQ(modeFor(programId, number, -1), 3) << entry.path() << ": " << name;
+            }
+            // Every user property type (scope 3) is defined with its index and value type.
+            if (keyword == "cp" && (fields >> owner >> scope >> index >> name >> type) &&
+                scope == 3) {
+                auto it = std::find_if(shipped.configTypes.begin(), shipped.configTypes.end(),
+                                       [&](const ConfigTypeDef& t) { return t.index == index; });
+                ASSERT_NE(it, shipped.configTypes.end()) << entry.path() << ": " << name;
+                EXPECT_EQ(it->name, name);
+                EXPECT_EQ(it->valueType, type) << name;
+            }
         }
         EXPECT_EQ(blocks, 10) << entry.path();
     }
