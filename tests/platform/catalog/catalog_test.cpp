@@ -22,7 +22,7 @@ const char* kTemplate = "9FFF3C0000000000";  // the Korvane folder's program ID 
 
 fs::path sourceDir() {
     const char* dir = std::getenv("QBX_SOURCE_DIR");
-    return dir && *dir ? fs::path(dir) : fs::path(QBX_SOURCE_DIR_DEFAULT);
+    return dir && *dir ? fs::path(dir) : fs::path(QBX_TEST_SOURCE_DIR);
 }
 
 void writeFile(const fs::path& path, const std::string& text) {
