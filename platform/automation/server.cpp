@@ -305,7 +305,7 @@ Value Server::serve(Connection& c, const Value& request) {
         int64_t handle = c.nextObject++;
         c.objects[handle] = {it->second.first, object};
         ++objects_;
-        if (created_) created_(it->second.first);
+        runHook(created_, it->second.first);
         return handle;
     }
     auto h = request.find("object");
@@ -375,7 +375,17 @@ void Server::serveUi(const std::shared_ptr<Connection>& c, const Value& id, cons
 
 void Server::releaseObject(std::string progId) {
     --objects_;
-    if (released_) released_(progId);
+    runHook(released_, progId);
+}
+
+void Server::runHook(const ObjectHook& hook, const std::string& progId) {
+    // A failing hook must not take the loop down with it.
+    if (!hook) return;
+    try {
+        hook(progId);
+    } catch (const std::exception& e) {
+        platform::logLine("automation", "An object hook of " + progId + " failed: " + e.what());
+    }
 }
 
 }  // namespace automation

@@ -77,6 +77,7 @@ class Server {
     Value serve(Connection& c, const Value& request);
     void serveUi(const std::shared_ptr<Connection>& c, const Value& id, const Value& request);
     void releaseObject(std::string progId);
+    static void runHook(const ObjectHook& hook, const std::string& progId);
 
     platform::EventLoop& loop_;
     std::map<std::string, std::pair<std::string, Factory>> classes_;  // folded id -> (id, factory)

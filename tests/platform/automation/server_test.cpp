@@ -223,8 +223,10 @@ TEST_F(TopLevel, CallsWaitWhileTheServerIsInANestedLoopButUiRequestsAreServed) {
 }
 
 TEST_F(TopLevel, UiInputThatOpensAModalLoopIsAnsweredWhenThatLoopIsIdle) {
+    ::setenv("QBX_VIRTUAL_CLOCK", "1", 1);  // passed on to the server it starts
     auto c = connect();
     create(*c);
+    EXPECT_EQ(c->ui(Value{{"op", "state"}})["virtual"], true);
     EXPECT_EQ(c->ui(Value{{"op", "modal"}}), nullptr) << "answered from inside the modal loop";
     EXPECT_EQ(c->ui(Value{{"op", "state"}})["nested"], true);
     c->ui(Value{{"op", "end-nested"}});

@@ -33,6 +33,7 @@ class AutomationHome : public ::testing::Test {
     }
 
     void TearDown() override {
+        ::unsetenv("QBX_VIRTUAL_CLOCK");
         // A server still holding its lock is one this test started: end it by its id.
         auto pidFile = home / "run" / "test.counter.pid";
         if (std::filesystem::exists(pidFile)) {

@@ -64,7 +64,8 @@ class Counter : public automation::Automatable<Counter> {
 
 automation::Value serveUi(const automation::Value& request) {
     std::string op = request.value("op", "");
-    if (op == "state") return {{"nested", nested}, {"depth", loop->depth()}};
+    if (op == "state")
+        return {{"nested", nested}, {"depth", loop->depth()}, {"virtual", loop->isVirtual()}};
     if (op == "end-nested") {
         endNested = true;
         return nullptr;
