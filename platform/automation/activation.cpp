@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <fstream>
 #include <map>
 #include <string>
 #include <thread>
@@ -86,7 +87,16 @@ pid_t spawnDetached(const fs::path& exe, const fs::path& logFile) {
     return server;
 }
 
-bool alive(pid_t pid) { return ::kill(pid, 0) == 0 || errno == EPERM; }
+// Whether the started server still runs; an ended one may linger as a zombie until its new
+// parent reaps it, which counts as ended.
+bool alive(pid_t pid) {
+    if (::kill(pid, 0) != 0 && errno != EPERM) return false;
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    size_t close = line.rfind(')');
+    return close == std::string::npos || close + 2 >= line.size() || line[close + 2] != 'Z';
+}
 
 std::map<std::string, std::weak_ptr<Connection>>& sharedConnections() {
     static std::map<std::string, std::weak_ptr<Connection>> connections;

@@ -106,6 +106,13 @@ TEST_F(Activation, UnstartableOrUnregisteredServersFailWithAClearError) {
         EXPECT_EQ(e.number, automation::errc::kCannotCreate);
         EXPECT_NE(e.description.find("no-such-server"), std::string::npos) << e.description;
     }
+    automation::registerLocalServer("Test.Quitter", "/bin/false");
+    try {
+        automation::createObject("Test.Quitter", options);
+        ADD_FAILURE() << "created";
+    } catch (const platform::Error& e) {
+        EXPECT_NE(e.description.find("ended during start-up"), std::string::npos) << e.description;
+    }
     try {
         automation::createObject("Test.Unknown", options);
         ADD_FAILURE() << "created";
