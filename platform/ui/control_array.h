@@ -39,6 +39,7 @@ class ControlArrayBase {
     virtual ~ControlArrayBase();
     [[noreturn]] void missing(int index) const;
     [[noreturn]] void alreadyLoaded(int index) const;
+    void created(Control& element) const;  // tells the observers about a new element
 
   private:
     Form* form_;
@@ -75,6 +76,7 @@ class ControlArray : public ControlArrayBase {
         T& ref = *element;
         elements_.emplace(index, std::move(element));
         for (auto& wire : wiring_) wire(ref);
+        created(ref);
         return ref;
     }
     // Creates every index of first..last that does not exist yet.
