@@ -182,4 +182,23 @@ TEST_F(UiTest, TimersTickOnTheVirtualClockWhileLoadedAndEnabled) {
               (std::vector<std::string>{"T2@3000", "T1@3500", "T2@4000", "T1@4000", "T2@4300"}));
 }
 
+TEST_F(UiTest, StepsOfAModalFormCanAdvanceTimeAndTheFormsTimerEndsTheLoop) {
+    struct Waiting : ui::Form {
+        Waiting() : ui::Form("frmState") {
+            Timer1.setInterval(500);
+            Timer1.onTimer = [this] {
+                if (++ticks == 3) unload();
+            };
+        }
+        ui::Timer Timer1{this, "Timer1"};
+        int ticks = 0;
+    } f;
+    ui::whenShown("frmState", [](ui::Form&) { ui::advance(1000); });
+    ui::whenShown("frmState", [](ui::Form&) { ui::advance(1000); });
+    f.show(ui::vbModal);
+    EXPECT_EQ(f.ticks, 3);
+    EXPECT_EQ(platform::EventLoop::instance().nowMs(), 2000);
+    EXPECT_EQ(ui::headless().pendingSteps("frmState"), 0u);
+}
+
 }  // namespace
