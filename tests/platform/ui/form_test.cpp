@@ -131,6 +131,8 @@ TEST_F(UiTest, ControlArraysUseSparseIndicesAndPassTheIndexToEvents) {
     f.lbl_sensorID.load(200).setCaption("late");  // wired like the others
     EXPECT_EQ(f.changed, (std::vector<int>{31, 200}));
     EXPECT_EQ(&f.control("lbl_sensorID", 31), &f.lbl_sensorID[31]);
+    EXPECT_EQ(&f.controlAs<ui::Label>("lbl_sensorID", 31), &f.lbl_sensorID[31]);
+    EXPECT_EQ(errorNumber([&] { f.controlAs<ui::TextBox>("lbl_sensorID", 31); }), 13);
 }
 
 TEST_F(UiTest, MissingControlArrayElementRaisesError340) {
