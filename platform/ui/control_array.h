@@ -40,6 +40,7 @@ class ControlArrayBase {
     [[noreturn]] void missing(int index) const;
     [[noreturn]] void alreadyLoaded(int index) const;
     void created(Control& element) const;  // tells the observers about a new element
+    static void copyDesign(const Control& from, Control& to);
 
   private:
     Form* form_;
@@ -74,6 +75,21 @@ class ControlArray : public ControlArrayBase {
         if (exists(index)) alreadyLoaded(index);
         auto element = std::make_unique<T>(&form(), name(), index);
         T& ref = *element;
+        elements_.emplace(index, std::move(element));
+        for (auto& wire : wiring_) wire(ref);
+        created(ref);
+        return ref;
+    }
+    // Creates the element `index` like the lowest existing element, as the toolkit's Load does:
+    // its settings are copied except Index, TabIndex and Visible (a new element starts hidden,
+    // a menu item visible), and the array's events are wired; no event runs while copying.
+    T& loadLike(int index) {
+        if (elements_.empty()) return load(index);
+        if (exists(index)) alreadyLoaded(index);
+        const T& model = *elements_.begin()->second;
+        auto element = std::make_unique<T>(&form(), name(), index);
+        T& ref = *element;
+        copyDesign(model, ref);
         elements_.emplace(index, std::move(element));
         for (auto& wire : wiring_) wire(ref);
         created(ref);

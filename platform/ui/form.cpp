@@ -238,6 +238,11 @@ Control& Form::control(std::string_view name, int index) const {
                           "No control " + std::string(name) + " on form " + name_);
 }
 
+void Form::wrongKind(std::string_view name, int index) const {
+    raiseUi(uierr::kTypeMismatch, "Type mismatch: " + control(name, index).path() + " is a " +
+                                      control(name, index).kind());
+}
+
 void Form::popupMenu(Menu& menu, double x, double y) {
     lastPopup_ = &menu;
     if (hasObservers())
@@ -360,6 +365,36 @@ void ControlArrayBase::alreadyLoaded(int index) const {
 void ControlArrayBase::created(Control& element) const {
     if (hasObservers())
         notify(Change{Change::Kind::ControlCreated, form_, &element, {}, element.path()});
+}
+
+}  // namespace ui
+
+namespace ui {
+
+void ControlArrayBase::copyDesign(const Control& from, Control& to) {
+    // Collections, selections and values belong to the element, not to its design.
+    static const char* const kNotCopied[] = {
+        "Name",         "Index",       "TabIndex",    "Visible",      "Container",  "ParentMenu",
+        "List",         "ItemData",    "ListCount",   "ListIndex",    "ListItems",  "ColumnHeaders",
+        "Nodes",        "Panels",      "Tabs",        "Tab",          "TabCount",   "Runs",
+        "Count",        "SelStart",    "SelLength",   "SelText",      "SelBold",    "SelItalic",
+        "SelUnderline", "SelColor",    "SelFontSize", "SelectedItem", "ListImages", "FileTitle",
+        "Copies",       "PrinterName", "SmallIcons",  "ImageList",    "Value"};
+    Value props = from.properties();
+    for (const auto& [name, value] : props.items()) {
+        bool skip = false;
+        for (const char* n : kNotCopied) skip = skip || name == n;
+        if (skip) continue;
+        try {
+            to.set(name, value);
+        } catch (const platform::Error& e) {
+            if (e.number != uierr::kReadOnly) throw;
+        }
+    }
+    if (from.container()) to.setContainer(*from.container(), from.containerPage());
+    auto* menu = dynamic_cast<const Menu*>(&from);
+    if (menu && menu->parentMenu()) static_cast<Menu&>(to).setParentMenu(*menu->parentMenu());
+    to.setVisible(menu != nullptr && from.visible());
 }
 
 }  // namespace ui
