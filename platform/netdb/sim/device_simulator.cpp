@@ -84,14 +84,42 @@ std::string decimal(int tenths) {
     return tenths < 0 && tenths > -10 ? "-" + s : s;
 }
 
-// A telegram as a room sensor sends it: a slowly moving temperature, a set point adjusted now
-// and then, the multi outputs toggling.
-Telegram generatedTelegram(int channel, int n) {
+// A telegram as a sensor of the channel's kind (UCPTdeviceType) sends it: room sensors a slowly
+// moving temperature and a set point adjusted now and then; switches, contacts, handles and
+// detectors their multi outputs, toggling (their values come per output type from
+// applyTelegram). A kind the simulator does not know sends everything.
+Telegram generatedTelegram(int deviceType, int channel, int n) {
+    bool known = false, temperature = false, setpoint = false, out1 = false, out2 = false;
+    switch (deviceType) {
+        case 7:
+            known = temperature = setpoint = true;
+            break;  // temperature sensor
+        case 701:
+            known = temperature = out1 = true;
+            break;  // humidity sensor
+        case 705:
+            known = temperature = out1 = out2 = true;
+            break;  // multi sensor
+        case 5:
+        case 702:
+        case 503:
+            known = out1 = out2 = true;
+            break;  // buttons, inputs, handle
+        case 6:
+        case 501:
+        case 502:
+        case 703:
+        case 704:
+            known = out1 = true;
+            break;
+        default:
+            break;
+    }
     Telegram t;
-    t.temperature = decimal(200 + (n * 7 + channel * 11) % 50);
-    t.setpoint = decimal(200 + ((n / 3 + channel) % 5) * 5);
-    t.multiOut1 = "";  // filled per type by applyTelegram
-    t.multiOut2 = "";
+    if (!known || temperature) t.temperature = decimal(200 + (n * 7 + channel * 11) % 50);
+    if (!known || setpoint) t.setpoint = decimal(200 + ((n / 3 + channel) % 5) * 5);
+    if (!known || out1) t.multiOut1 = "";
+    if (!known || out2) t.multiOut2 = "";
     return t;
 }
 // "", "2nd ", "3rd ", "4th ", ... as in "every 3rd read".
@@ -209,9 +237,22 @@ void DeviceSimulator::updateDevice(int64_t deviceId) {
     int64_t now = loop_.nowMs();
     if (s.telegramMs > 0) {
         uint32_t sending = sensors(deviceId) & ~s.silenced;
-        for (int k = 0; k < kChannels; ++k)
-            if ((sending >> k & 1) && now - r.lastSent[k] >= s.telegramMs)
-                applyTelegram(deviceId, k, generatedTelegram(k, r.telegrams[k]));
+        std::map<int, std::string> kinds;
+        for (int k = 0; k < kChannels; ++k) {
+            if (!(sending >> k & 1) || now - r.lastSent[k] < s.telegramMs) continue;
+            if (kinds.empty()) {
+                BlockProperty p = deviceTypeProperty(0);
+                kinds = blockCpValues(store().db(), deviceId, p.scope, p.typeIndex);
+                kinds.emplace(-1, "");  // looked up
+            }
+            int kind = 0;
+            try {
+                kind = kinds.count(k + 1) ? std::stoi(kinds[k + 1]) : 0;
+            } catch (const std::exception&) {
+                kind = 0;
+            }
+            applyTelegram(deviceId, k, generatedTelegram(kind, k, r.telegrams[k]));
+        }
     }
     updateAlarms(deviceId);
 }

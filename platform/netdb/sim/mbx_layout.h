@@ -28,6 +28,8 @@ struct BlockProperty {
 };
 inline constexpr BlockProperty kRcvTime{0, 3, 43};
 inline BlockProperty sensorIdProperty(int channel) { return {channel + 1, 3, 39}; }
+// The kind of sensor on a channel: 7 temperature, 6 window contact, 5 push-button, ...
+inline BlockProperty deviceTypeProperty(int channel) { return {channel + 1, 3, 42}; }
 // The property reference text, "F:1/C:3:39".
 inline std::string referenceOf(const BlockProperty& p) {
     return "F:" + std::to_string(p.block) + "/C:" + std::to_string(p.scope) + ":" +

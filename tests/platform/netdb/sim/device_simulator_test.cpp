@@ -45,6 +45,23 @@ TEST_F(DeviceSimulatorTest, SensorsWithAnIdSendEveryTelegramPeriod) {
     EXPECT_NE(value(*d, nvoHvacTemp(0)), first) << "the temperature moves";
 }
 
+TEST_F(DeviceSimulatorTest, EachKindOfSensorSendsItsOwnOutputs) {
+    auto d = addDevice("MBX 1", 9);
+    setCp(*d, sensorIdRef(0), "1,2,3,4");
+    setCp(*d, "F:1/C:3:42", "7");  // temperature sensor
+    setCp(*d, sensorIdRef(1), "1,2,3,5");
+    setCp(*d, "F:2/C:3:42", "6");  // window contact
+    startSimulator();
+    configure(*d, [](DeviceSettings& s) { s.telegramMs = 5000; });
+    loop.advance(5000);
+    EXPECT_NE(value(*d, nvoHvacTemp(0)), "0,00");
+    EXPECT_NE(value(*d, nvoSetpoint(0)), "0,00");
+    EXPECT_EQ(value(*d, nvoMultiOut1(0)), "SET_OFF 0,0 0,0");
+    EXPECT_EQ(value(*d, nvoHvacTemp(1)), "0,00");
+    EXPECT_EQ(value(*d, nvoMultiOut1(1)), "SET_ON 100,0 0,0");
+    EXPECT_EQ(value(*d, nvoMultiOut2(1)), "0,0 0") << "a contact has one output";
+}
+
 TEST_F(DeviceSimulatorTest, AlarmBitRisesAfterTheReceiveTimeAndClearsOnTheNextTelegram) {
     auto d = addDevice("MBX 1", 9);
     setCp(*d, "F:0/C:3:43", "2");  // two minutes

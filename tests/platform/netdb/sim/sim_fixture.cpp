@@ -22,9 +22,11 @@ std::string layoutXif(int variant) {
     nvs(41, "nviMultiOut_1_Fb_", "input", "SNVT_temp_p");
     if (variant != 8) x += "nv 59 nvoLearnID output UNVT_str_hex4 0\n";
     x += "cp block:0 3 43 UCPTenoceanRcvTm SNVT_time_min default 60\n";
-    for (int k = 0; k < 9; ++k)
-        x += "cp block:" + std::to_string(k + 1) +
-             " 3 39 UCPTenoceanID UNVT_str_hex4 default 0,0,0,0\n";
+    for (int k = 0; k < 9; ++k) {
+        std::string block = "cp block:" + std::to_string(k + 1);
+        x += block + " 3 39 UCPTenoceanID UNVT_str_hex4 default 0,0,0,0\n";
+        x += block + " 3 42 UCPTdeviceType SNVT_count default 0\n";  // a kind of sensor not known
+    }
     return x;
 }
 }  // namespace
