@@ -44,6 +44,11 @@ void setNvRaw(platform::SqliteDb& db, int64_t deviceId, int index, const std::st
     });
 }
 
+// The simulator creates its tables when it starts; every access reads its settings.
+SimSettings settingsIn(platform::SqliteDb& db) {
+    return SimSettings(db, SimSettings::TablesExist{});
+}
+
 // The values of one property (scope, type index) in every block of a device, by block position.
 std::map<int, std::string> blockCpValues(platform::SqliteDb& db, int64_t deviceId, int scope,
                                          int typeIndex) {
@@ -187,7 +192,7 @@ DeviceSimulator::DeviceRun& DeviceSimulator::run(int64_t deviceId) {
     // A silenced channel that already reports its sensor silent stays so: the sensor stopped
     // sending before this process started.
     auto alarm = nvRaw(db, deviceId, kNvoAlarmSensor);
-    uint32_t silenced = SimSettings(db).device(deviceId).silenced;
+    uint32_t silenced = settingsIn(db).device(deviceId).silenced;
     DeviceRun& r = runs_[deviceId];
     r.random.seed(static_cast<uint32_t>(deviceId));
     int64_t now = loop_.nowMs();
@@ -225,7 +230,7 @@ void DeviceSimulator::update() {
 
 void DeviceSimulator::updateDevice(int64_t deviceId) {
     DeviceRun& r = run(deviceId);
-    SimSettings settings(store().db());
+    SimSettings settings = settingsIn(store().db());
     DeviceSettings s = settings.device(deviceId);
     for (const LearnPress& p : settings.takePresses(deviceId))
         if (!completeLearn(deviceId, p.channel, p.sensorId))
@@ -306,7 +311,7 @@ bool DeviceSimulator::completeLearn(int64_t deviceId, int channel, const std::st
     // The learnt ID first, so that whoever sees the bit cleared finds the ID already there.
     if (nvRaw(db, deviceId, kNvoLearnId)) setNvRaw(db, deviceId, kNvoLearnId, canonical);
     setNvRaw(db, deviceId, kNviLearn, withStateBit(learn->value, channel, false));
-    SimSettings(db).setLearntSensor(deviceId, channel, canonical);
+    settingsIn(db).setLearntSensor(deviceId, channel, canonical);
     DeviceRun& r = run(deviceId);
     r.learnSince[channel] = -1;
     r.lastHeard[channel] = loop_.nowMs();  // the learn telegram is a telegram too
@@ -322,7 +327,7 @@ uint32_t DeviceSimulator::sensors(int64_t deviceId) {
     BlockProperty p = sensorIdProperty(0);
     for (auto& [block, id] : blockCpValues(db, deviceId, p.scope, p.typeIndex))
         if (block >= 1 && block <= kChannels) ids[block - 1] = id;
-    for (auto& [k, id] : SimSettings(db).learntSensors(deviceId))
+    for (auto& [k, id] : settingsIn(db).learntSensors(deviceId))
         if (k >= 0 && k < kChannels) ids[k] = id;
     uint32_t mask = 0;
     for (int k = 0; k < kChannels; ++k)
@@ -408,7 +413,7 @@ void DeviceSimulator::fail(const ValueAccess& a, const std::string& why) {
 
 void DeviceSimulator::beforeAccess(const ValueAccess& a) {
     int64_t id = a.device.id();
-    DeviceSettings s = SimSettings(store().db()).device(id);
+    DeviceSettings s = settingsIn(store().db()).device(id);
     bool read = a.kind == ValueAccess::Kind::ReadNv || a.kind == ValueAccess::Kind::ReadCp;
     bool nv = a.kind == ValueAccess::Kind::ReadNv || a.kind == ValueAccess::Kind::WriteNv;
     if (s.faults.noAnswer) {
@@ -437,7 +442,7 @@ void DeviceSimulator::afterWrite(const ValueAccess& a, const std::string&) {
     // A learn request starts its wait (and its auto-press delay) at the write, not a tick later.
     if (a.kind == ValueAccess::Kind::WriteNv && a.nvIndex == kNviLearn &&
         isMbx440(a.device.ProgramId()))
-        watchLearnRequests(a.device.id(), SimSettings(store().db()).device(a.device.id()));
+        watchLearnRequests(a.device.id(), settingsIn(store().db()).device(a.device.id()));
 }
 
 }  // namespace netdb::sim

@@ -39,7 +39,8 @@ void Monitoring::rescan() {
 
 void Monitoring::poll() {
     // A handler that lets pending events run (a message box) must not start a second round.
-    if (polling_) return;
+    // Nothing to poll while the service is closed (the plug-in is shutting down).
+    if (polling_ || !store_->isOpen()) return;
     polling_ = true;
     struct Reset {
         bool& flag;

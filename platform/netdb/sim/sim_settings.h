@@ -39,6 +39,9 @@ struct LearnPress {
 class SimSettings {
   public:
     explicit SimSettings(platform::SqliteDb& db);  // creates the tables when missing
+    // For callers on a hot path that created the tables before.
+    struct TablesExist {};
+    SimSettings(platform::SqliteDb& db, TablesExist) : db_(db) {}
 
     DeviceSettings device(int64_t deviceId);
     void setDevice(int64_t deviceId, const DeviceSettings& settings);
