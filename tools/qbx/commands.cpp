@@ -9,6 +9,8 @@ int runNetwork(Context&, const Args&);
 int runDevice(Context&, const Args&);
 int runCp(Context&, const Args&);
 int runNv(Context&, const Args&);
+int runSim(Context&, const Args&);
+int runDemoNetwork(Context&, const Args&);
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
@@ -58,6 +60,50 @@ const std::vector<Command>& commands() {
          {},
          {},
          runNv},
+        {"sim",
+         "  qbx sim learn NETWORK/SUBSYSTEM/DEVICE CHANNEL SENSOR_ID\n"
+         "  qbx sim silence|talk NETWORK/SUBSYSTEM/DEVICE CHANNEL\n"
+         "  qbx sim state NETWORK/SUBSYSTEM/DEVICE CODE [--unavailable on|off] "
+         "[--commissioned on|off]\n"
+         "  qbx sim fault NETWORK/SUBSYSTEM/DEVICE [--reset] [--latency MS] [--fail-read-every N]\n"
+         "      [--fail-write-every N] [--fail-read-probability P] [--fail-write-probability P]\n"
+         "      [--answer on|off] [--auto-press MS] [--telegram-period MS]\n"
+         "  qbx sim status NETWORK/SUBSYSTEM/DEVICE BLOCK [--reset] [--set FLAG,..] "
+         "[--clear FLAG,..]\n"
+         "      [--exception on|off] [--alarm-present on|off] [--alarm-type N] "
+         "[--alarm-priority N]\n"
+         "      [--alarm-limit V] [--alarm-value V] [--alarm-location TEXT] "
+         "[--alarm-object-id N] [--alarm-time TEXT]",
+         "plays the sensors and faults of simulated devices; a running plug-in's devices follow",
+         {"unavailable",
+          "commissioned",
+          "latency",
+          "fail-read-every",
+          "fail-write-every",
+          "fail-read-probability",
+          "fail-write-probability",
+          "answer",
+          "auto-press",
+          "telegram-period",
+          "set",
+          "clear",
+          "exception",
+          "alarm-present",
+          "alarm-type",
+          "alarm-priority",
+          "alarm-limit",
+          "alarm-value",
+          "alarm-location",
+          "alarm-object-id",
+          "alarm-time"},
+         {"reset"},
+         runSim},
+        {"demo-network",
+         "  qbx demo-network [NAME] [--replace]",
+         "builds a demo network of simulated MBX-440 devices (default name \"Demo\")",
+         {},
+         {"replace"},
+         runDemoNetwork},
     };
     return table;
 }
