@@ -68,6 +68,7 @@ void ControlView::detach() {
     detached_ = true;
     if (!widget_) return;
     widget_->hide();
+    widget_->setObjectName(QString());  // look-ups by path find the live control's widget only
     for (QWidget* w : widget_->findChildren<QWidget*>()) w->removeEventFilter(this);
     widget_->removeEventFilter(this);
     QObject::disconnect(widget_, nullptr, this, nullptr);
@@ -176,7 +177,8 @@ bool ControlView::keyEvent(QKeyEvent* e, bool press) {
 }
 
 bool ControlView::mouseEvent(QWidget* target, QMouseEvent* e) {
-    const QPoint p = widget_->mapFrom(target, e->position().toPoint());
+    const QPoint local = e->position().toPoint();
+    const QPoint p = target == widget_ ? local : target->mapTo(widget_, local);
     const double x = p.x() * kTwips, y = p.y() * kTwips;
     const int shift = modelShift(e->modifiers());
     ui::Control& c = control_;
@@ -192,9 +194,10 @@ bool ControlView::mouseEvent(QWidget* target, QMouseEvent* e) {
         }
         case QEvent::MouseButtonDblClick: {
             const int button = modelButton(e->button());
-            input([&c, x, y, button, shift] {
+            const bool dbl = !ownDoubleClick_;
+            input([&c, x, y, button, shift, dbl] {
                 ui::mouseDown(c, x, y, button, shift);
-                c.userDblClick();
+                if (dbl) c.userDblClick();
             });
             return eat;
         }

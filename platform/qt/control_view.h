@@ -73,6 +73,7 @@ class ControlView : public QObject {
     FormWindow& window_;
     ui::Control& control_;
     QPointer<QWidget> widget_;
+    bool ownDoubleClick_ = false;  // the view raises DblClick itself (on an item)
 
   private:
     bool mouseEvent(QWidget* target, QMouseEvent* e);

@@ -120,7 +120,11 @@ void FormWindow::controlChanged(const ui::Change& change) {
 
 void FormWindow::controlDestroyed(const ui::Control* control) {
     auto it = views_.find(control);
-    if (it == views_.end()) return;
+    if (it == views_.end()) {
+        // Menus have no view; the bar must not keep an entry of a menu item that is gone.
+        if (menuBar_ && !menuBar_->actions().isEmpty()) rebuildMenus();
+        return;
+    }
     std::unique_ptr<ControlView> v = std::move(it->second);
     views_.erase(it);
     // Children of a container that goes first keep their widgets: move them to the client.
@@ -236,8 +240,8 @@ void FormWindow::userClosed() {
     renderer_.input([this] { ui::closeForm(form_); });
 }
 
-QMenu* FormWindow::buildMenu(ui::Menu& menu) {
-    auto* m = new QMenu(qs(menu.caption()));
+QMenu* FormWindow::buildMenu(ui::Menu& menu, QWidget* parent) {
+    auto* m = new QMenu(qs(menu.caption()), parent);
     for (ui::Menu* item : menu.items()) {
         if (!item->visible()) continue;
         if (item->isSeparator()) {
@@ -245,8 +249,7 @@ QMenu* FormWindow::buildMenu(ui::Menu& menu) {
             continue;
         }
         if (!item->items().empty()) {
-            QMenu* sub = buildMenu(*item);
-            sub->setParent(m, sub->windowFlags());
+            QMenu* sub = buildMenu(*item, m);
             sub->setEnabled(item->enabled());
             m->addMenu(sub);
             continue;
@@ -273,9 +276,15 @@ void FormWindow::rebuildMenus() {
     // let the renderer delete them when no input is being handled.
     for (QAction* a : menuBar_->actions()) {
         menuBar_->removeAction(a);
-        if (a->parent() == menuBar_) renderer_.bury(std::unique_ptr<QObject>(a));
+        if (a->parent() == menuBar_) {
+            a->setParent(nullptr);
+            renderer_.bury(std::unique_ptr<QObject>(a));
+        }
     }
-    for (QMenu* m : menus_) renderer_.bury(std::unique_ptr<QObject>(m));
+    for (QMenu* m : menus_) {
+        m->setParent(nullptr, m->windowFlags());
+        renderer_.bury(std::unique_ptr<QObject>(m));
+    }
     menus_.clear();
     for (ui::Control* c : form_.controls()) {
         auto* menu = dynamic_cast<ui::Menu*>(c);
@@ -288,7 +297,7 @@ void FormWindow::rebuildMenus() {
                              [this, menu] { renderer_.input([menu] { ui::chooseMenu(*menu); }); });
             continue;
         }
-        QMenu* m = buildMenu(*menu);
+        QMenu* m = buildMenu(*menu, menuBar_);
         m->menuAction()->setEnabled(menu->enabled());
         m->menuAction()->setObjectName(qs(menu->path()));
         menus_.push_back(m);
@@ -299,7 +308,7 @@ void FormWindow::rebuildMenus() {
 
 void FormWindow::popup(ui::Menu& menu, double x, double y) {
     if (!window_ || !window_->isVisible()) return;
-    QMenu* m = buildMenu(menu);
+    QMenu* m = buildMenu(menu, nullptr);
     menus_.push_back(m);
     const QPoint at = x < 0 || y < 0
                           ? QCursor::pos()

@@ -56,7 +56,7 @@ class FormWindow {
     void userClosed();
 
   private:
-    QMenu* buildMenu(ui::Menu& menu);
+    QMenu* buildMenu(ui::Menu& menu, QWidget* parent);
     void layoutWindow();
 
     Renderer& renderer_;

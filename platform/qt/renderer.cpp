@@ -34,6 +34,12 @@ Renderer& Renderer::instance() {
     return *slot();
 }
 
+Renderer::~Renderer() {
+    if (observer_) ui::removeObserver(observer_);
+    windows_.clear();  // buries into the graveyard, which must still exist
+    clearGraveyard();
+}
+
 bool Renderer::exists() { return slot() != nullptr; }
 
 void Renderer::start() {
@@ -58,7 +64,7 @@ void Renderer::stop() {
     if (cursorOverridden_) QApplication::restoreOverrideCursor();
     cursorOverridden_ = false;
     running_ = false;
-    graveyard_.clear();
+    clearGraveyard();
     QApplication::processEvents();
 }
 
@@ -90,7 +96,7 @@ bool Renderer::processEvents() {
     syncFocus();
     // Only the outermost pass, outside any input handler, may delete retired widgets: a nested
     // pass can run inside the event handler of one of them.
-    if (!inInput() && pumpDepth_ == 1) graveyard_.clear();
+    if (!inInput() && pumpDepth_ == 1) clearGraveyard();
     --pumpDepth_;
     return any;
 }
@@ -98,7 +104,14 @@ bool Renderer::processEvents() {
 void Renderer::bury(std::unique_ptr<QObject> object) {
     if (!object) return;
     if (auto* w = qobject_cast<QWidget*>(object.get())) w->hide();
-    graveyard_.push_back(std::move(object));
+    object->setObjectName(QString());
+    graveyard_.emplace_back(object.release());
+}
+
+void Renderer::clearGraveyard() {
+    auto dead = std::move(graveyard_);
+    graveyard_.clear();
+    for (auto& p : dead) delete p.data();
 }
 
 FormWindow* Renderer::window(const ui::Form* form) const {
@@ -142,9 +155,10 @@ void Renderer::syncFocus() {
         ui::Control* active = form->activeControl();
         if (!active || !w->window() || !w->window()->isVisible()) continue;
         ControlView* v = w->view(active);
-        if (!v || !v->widget() || v->widget()->hasFocus()) continue;
+        if (!v || !v->widget()) continue;
         QWidget* focus = v->widget()->focusProxy() ? v->widget()->focusProxy() : v->widget();
-        if (focus->hasFocus() || !focus->isVisible()) continue;
+        // The window's focus widget, not hasFocus(): a window that is not active keeps it too.
+        if (focus->window()->focusWidget() == focus || !focus->isVisible()) continue;
         beginMirror();
         focus->setFocus(Qt::OtherFocusReason);
         endMirror();

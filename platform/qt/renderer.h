@@ -6,6 +6,7 @@
 // graveyard that is emptied when no input is being handled.
 
 #include <QObject>
+#include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
@@ -24,6 +25,8 @@ class FormWindow;
 
 class Renderer {
   public:
+    Renderer() = default;
+    ~Renderer();
     static Renderer& instance();
     static bool exists();
 
@@ -50,11 +53,12 @@ class Renderer {
 
   private:
     void onChange(const ui::Change& change);
+    void clearGraveyard();
     void attachLoop();
     void detachLoop();
 
     std::map<const ui::Form*, std::unique_ptr<FormWindow>> windows_;
-    std::vector<std::unique_ptr<QObject>> graveyard_;
+    std::vector<QPointer<QObject>> graveyard_;  // a parent may take its children along
     ui::ObserverId observer_ = 0;
     platform::EventLoop* loop_ = nullptr;
     platform::EventLoop::Id pumpTimer_ = 0, idle_ = 0;

@@ -99,6 +99,7 @@ class ListViewView : public ControlView {
         t->setUniformRowHeights(true);
         t->setSelectionMode(QAbstractItemView::SingleSelection);
         init(t, Mouse::Observe, false, false);
+        ownDoubleClick_ = true;
         watch(t->viewport());
         QObject::connect(t, &QTreeWidget::itemClicked, this,
                          [this](QTreeWidgetItem* item, int) { clickItem(item, false); });
@@ -172,6 +173,7 @@ class TreeViewView : public ControlView {
         auto* t = new QTreeWidget(w.client());
         t->setHeaderHidden(true);
         init(t, Mouse::Observe, false, false);
+        ownDoubleClick_ = true;
         watch(t->viewport());
         QObject::connect(t, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int) {
             if (mirroring() || !tree_.checkboxes()) return;
