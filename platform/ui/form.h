@@ -118,6 +118,13 @@ class Form {
     // Like findControl but raises: Error 340 for a missing element of an existing control
     // array, platform::errc::kNotFound for an unknown name.
     Control& control(std::string_view name, int index = -1) const;
+    // The same, as a control of kind T (a control of another kind raises Error 13).
+    template <class T>
+    T& controlAs(std::string_view name, int index = -1) const {
+        auto* c = dynamic_cast<T*>(&control(name, index));
+        if (!c) wrongKind(name, index);
+        return *c;
+    }
     const std::vector<ControlArrayBase*>& controlArrays() const { return arrays_; }
     Control* activeControl() const { return active_; }
 
@@ -151,7 +158,16 @@ class Form {
     void addControl(Control* c);
     void removeControl(Control* c);
     void propertyChanged(const char* property, const Value& value) const;
+    // Sets a property; nothing happens for the value it already has. True when it changed.
+    template <class T, class U>
+    bool assign(T& member, const U& value, const char* property) {
+        if (member == value) return false;
+        member = value;
+        propertyChanged(property, member);
+        return true;
+    }
     void runModal();
+    [[noreturn]] void wrongKind(std::string_view name, int index) const;
     void resized();
 
     std::string name_;
