@@ -1,0 +1,258 @@
+#include "devctrls/arv_log.h"
+
+#include <cmath>
+#include <exception>
+
+#include "devctrls/c_registry.h"
+#include "devctrls/log_file.h"
+#include "platform/core/codepage.h"
+#include "platform/core/error.h"
+#include "platform/core/paths.h"
+#include "platform/ui/input.h"
+#include "platform/ui/screen.h"
+#include "platform/ui/services.h"
+
+namespace devctrls {
+
+namespace {
+constexpr const char* kShellFolders =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+constexpr int kDesignedWidth = 4800;
+constexpr int kDesignedHeight = 1800;
+
+// The user's documents folder: the shell folder the platform records for the user, else the
+// desktop's documents folder.
+std::string documentsFolder() {
+    std::string folder = CRegistry::GetKeyValue(platform::Hive::User, kShellFolders, "Personal");
+    if (!folder.empty()) return platform::toNativePath(folder);
+    return platform::documentsFolder().string();
+}
+}  // namespace
+
+int logWidthUnit(int listWidth) {
+    if (listWidth < 280) return 0;
+    return static_cast<int>(std::lround((listWidth - 280) / 7.0));
+}
+
+struct ArvLog::Parts {
+    Parts(ui::Form& host, const std::string& name)
+        : box(&host, name),
+          lstLog(&host, "lstLog"),
+          ImageList1(&host, "ImageList1"),
+          dlgSaveAs(&host, "dlgSaveAs") {
+        box.setBorderStyle(0);
+        lstLog.setContainer(box);
+        ImageList1.setContainer(box);
+        dlgSaveAs.setContainer(box);
+    }
+    ui::PictureBox box;
+    ui::ListView lstLog;
+    ui::ImageList ImageList1;
+    ui::CommonDialog dlgSaveAs;
+};
+
+ArvLog::ArvLog() : surface_(std::make_unique<ui::Form>("ArvLog")) {
+    surface_->setBorderStyle(ui::vbBSNone);
+    surface_->setControlBox(false);
+    build(*surface_, "ArvLog1");
+}
+
+ArvLog::ArvLog(ui::Form& host, const std::string& name) { build(host, name); }
+
+ArvLog::~ArvLog() = default;
+
+void ArvLog::build(ui::Form& host, const std::string& name) {
+    parts_ = std::make_unique<Parts>(host, name);
+    Parts& p = *parts_;
+    p.ImageList1.setImageSize(16, 16);
+    p.ImageList1.add("ERR", "devctrls:err");
+    p.ImageList1.add("REQ", "devctrls:req");
+    p.ImageList1.add("OK", "devctrls:ok");
+    p.lstLog.setView(ui::lvwReport);
+    p.lstLog.setSmallIcons(&p.ImageList1);
+    p.lstLog.onDblClick = [this] { lstLog_DblClick(); };
+    p.box.move(0, 0, kDesignedWidth, kDesignedHeight);
+    p.lstLog.move(0, 0, kDesignedWidth, kDesignedHeight);
+
+    unit_ = logWidthUnit(p.lstLog.width());
+    p.lstLog.clearColumns();
+    p.lstLog.addColumn("Value", "Value", 5 * unit_);
+    p.lstLog.addColumn("TimeStamp", "TimeStamp", 2 * unit_);
+    logFileName_.clear();
+}
+
+ui::Form& ArvLog::hostForm() const { return parts_->box.form(); }
+ui::PictureBox& ArvLog::box() const { return parts_->box; }
+ui::ListView& ArvLog::lstLog() const { return parts_->lstLog; }
+ui::ImageList& ArvLog::imageList() const { return parts_->ImageList1; }
+
+void ArvLog::setContainer(ui::Form& host) {
+    if (&host == &hostForm()) return;
+    // The parts are rebuilt on the new host with the same size, entries and file name.
+    std::unique_ptr<Parts> old = std::move(parts_);
+    std::string fileName = logFileName_;
+    build(host, old->box.name());
+    move(old->box.left(), old->box.top(), old->box.width(), old->box.height());
+    box().setVisible(old->box.visible());
+    for (int i = 1; i <= old->lstLog.itemCount(); ++i) {
+        const ui::ListItem& item = old->lstLog.item(i);
+        int n = lstLog().addItem(item.text, item.key, item.smallIcon);
+        if (!item.subItems.empty()) lstLog().setSubItem(n, 1, item.subItems[0]);
+    }
+    lstLog().setSelectedItem(old->lstLog.selectedItem());
+    logFileName_ = fileName;
+    old.reset();
+    surface_.reset();
+}
+
+void ArvLog::move(int left, int top, int width, int height) {
+    bool resized = width != box().width() || height != box().height();
+    box().move(left, top, width, height);
+    if (resized) resize();
+}
+
+void ArvLog::resize() {
+    ui::ListView& list = lstLog();
+    list.move(0, 0, box().width(), box().height());
+    unit_ = logWidthUnit(list.width());
+    list.setColumnWidth(list.columnByKey("Value"), 5 * unit_);
+    list.setColumnWidth(list.columnByKey("TimeStamp"), 2 * unit_);
+}
+
+void ArvLog::Clear() { lstLog().clearItems(); }
+
+void ArvLog::addEntry(const std::string& text, const std::string& icon, const std::string& stamp) {
+    ui::ListView& list = lstLog();
+    int n = list.addItem(text, {}, icon);
+    if (!stamp.empty()) list.setSubItem(n, 1, stamp);
+    list.ensureVisible(n);
+    list.setSelectedItem(n);
+    // Painted now: the entry shows while the host's long operation is still running.
+    list.refresh();
+}
+
+void ArvLog::setLogCommand(const std::string& text) {
+    lstLog().setFocus();
+    addEntry(text, "REQ", timeOfDay(localNow()));
+}
+
+void ArvLog::setLogError(const std::string& text) { addEntry(text, "ERR", {}); }
+
+void ArvLog::LogOk() { addEntry("OK", "OK", {}); }
+
+void ArvLog::lstLog_DblClick() {
+    int selected = lstLog().selectedItem();
+    if (selected == 0) return;  // nothing selected, nothing to read
+    ui::msgBox(lstLog().item(selected).text, ui::vbInformation);
+}
+
+void ArvLog::SaveLog() {
+    if (logFileName_.empty())
+        SaveAsLog();
+    else
+        SaveFile();
+}
+
+void ArvLog::SaveAsLog() {
+    try {
+        ui::CommonDialog& dlg = parts_->dlgSaveAs;
+        dlg.setInitDir(documentsFolder());
+        dlg.setFlags(ui::cdlOFNHideReadOnly);
+        dlg.setDefaultExt(".txt");
+        dlg.setFilter("Text (*.txt)|*.txt");
+        dlg.setFileName({});
+        dlg.setCancelError(false);
+        if (!dlg.showSave()) return;  // cancelled: nothing written, the name stays
+        logFileName_ = dlg.fileName();
+    } catch (const std::exception& e) {
+        const auto* error = dynamic_cast<const platform::Error*>(&e);
+        ui::msgBox(error ? error->description : e.what(), ui::vbCritical);
+        return;
+    }
+    SaveFile();
+}
+
+bool ArvLog::SaveFile() {
+    if (logFileName_.empty()) return false;
+    ui::HourglassGuard busy;
+    try {
+        std::vector<LogLine> lines;
+        const ui::ListView& list = lstLog();
+        for (int i = 1; i <= list.itemCount(); ++i)
+            lines.push_back({list.subItem(i, 1), list.item(i).text});
+        std::string text = formatLogFile(lines, longDate(localNow()));
+        // Replaces the file as a whole: never appended to, never left half written.
+        platform::writeFileAtomically(logFileName_, platform::utf8ToCp1252(text));
+    } catch (const std::exception& e) {
+        const auto* error = dynamic_cast<const platform::Error*>(&e);
+        ui::msgBox(error ? error->description : e.what(), ui::vbCritical, "Log SaveFile");
+        return false;
+    }
+    return true;
+}
+
+Value ArvLog::invoke(std::string_view member, Kind kind, const Value& args) {
+    return members().invoke(*this, member, kind, args);
+}
+
+const MemberTable<ArvLog>& ArvLog::members() {
+    static const MemberTable<ArvLog> table = [] {
+        MemberTable<ArvLog> t(kProgId);
+        const std::string& c = t.className();
+        auto none = [](auto fn) {
+            return [fn](ArvLog& log, const Value&) {
+                fn(log);
+                return Value();
+            };
+        };
+        t.call("Clear", none([](ArvLog& l) { l.Clear(); }))
+            .call("SaveLog", none([](ArvLog& l) { l.SaveLog(); }))
+            .call("SaveAsLog", none([](ArvLog& l) { l.SaveAsLog(); }))
+            .call("LogOk", none([](ArvLog& l) { l.LogOk(); }))
+            .put("LogCommand",
+                 [c](ArvLog& l, const Value& a) {
+                     l.setLogCommand(textArg(a, 0, c, "LogCommand"));
+                     return Value();
+                 })
+            .put("LogError", [c](ArvLog& l, const Value& a) {
+                l.setLogError(textArg(a, 0, c, "LogError"));
+                return Value();
+            });
+        // Placement by the host.
+        t.put("Container", [c](ArvLog& l, const Value& a) {
+             l.setContainer(ui::findFormOrThrow(textArg(a, 0, c, "Container")));
+             return Value();
+         }).get("Container", [](ArvLog& l, const Value&) { return Value(l.hostForm().name()); });
+        struct Geometry {
+            const char* name;
+            int (ui::Control::*get)() const;
+            int index;
+        };
+        for (Geometry g :
+             {Geometry{"Left", &ui::Control::left, 0}, Geometry{"Top", &ui::Control::top, 1},
+              Geometry{"Width", &ui::Control::width, 2},
+              Geometry{"Height", &ui::Control::height, 3}}) {
+            t.get(g.name, [g](ArvLog& l, const Value&) { return Value((l.box().*g.get)()); });
+            t.put(g.name, [g, c](ArvLog& l, const Value& a) {
+                ui::PictureBox& b = l.box();
+                int v[4] = {b.left(), b.top(), b.width(), b.height()};
+                v[g.index] = static_cast<int>(std::lround(numberArg(a, 0, c, g.name)));
+                l.move(v[0], v[1], v[2], v[3]);
+                return Value();
+            });
+        }
+        t.get("Visible", [](ArvLog& l, const Value&) {
+             return Value(l.box().visible());
+         }).put("Visible", [c](ArvLog& l, const Value& a) {
+            bool on = boolArg(a, 0, c, "Visible");
+            l.box().setVisible(on);
+            // On its own surface the control is its own window.
+            if (&l.hostForm() == l.surface_.get()) l.hostForm().setVisible(on);
+            return Value();
+        });
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace devctrls

@@ -1,0 +1,77 @@
+#pragma once
+// ArvLog: the log window of a device plug-in. A two-column list (entry text, time stamp) with
+// an icon per entry (request, error, acknowledgement), the text of an entry in a message box on
+// double-click, and the whole list written to a text file on request.
+//
+// The control sits on a host form: its parts (`lstLog`, `ImageList1`, `dlgSaveAs`) are
+// controls of that form inside a borderless picture box named like the control. Created by
+// identifier it has no host yet and sits on a surface form of its own until the host puts
+// `Container` (the host form's name); the entries and the remembered file name move along.
+
+#include <memory>
+#include <string>
+
+#include "devctrls/members.h"
+#include "platform/ui/basic_controls.h"
+#include "platform/ui/common_dialog.h"
+#include "platform/ui/form.h"
+#include "platform/ui/image_list.h"
+#include "platform/ui/list_view.h"
+
+namespace devctrls {
+
+class ArvLog : public Object {
+  public:
+    static constexpr const char* kProgId = "WcxDevCtrs.ArvLog";
+
+    // On its own surface form (the way the component system creates it).
+    ArvLog();
+    // On the host form, the picture box named `name`.
+    explicit ArvLog(ui::Form& host, const std::string& name = "ArvLog1");
+    ~ArvLog() override;
+    ArvLog(const ArvLog&) = delete;
+    ArvLog& operator=(const ArvLog&) = delete;
+
+    // Programming interface.
+    void Clear();
+    void SaveLog();
+    void SaveAsLog();
+    void setLogCommand(const std::string& text);
+    void setLogError(const std::string& text);
+    void LogOk();
+
+    // Writes the list to LogFileName; false when the name is empty or the file failed.
+    bool SaveFile();
+    const std::string& LogFileName() const { return logFileName_; }
+
+    // Placement by the host (twips); a change of size lays the list out again.
+    void move(int left, int top, int width, int height);
+    void setContainer(ui::Form& host);
+    ui::Form& hostForm() const;
+    ui::PictureBox& box() const;
+    ui::ListView& lstLog() const;
+    ui::ImageList& imageList() const;
+    int widthUnit() const { return unit_; }
+
+    // Late binding: every member above by name.
+    Value invoke(std::string_view member, Kind kind, const Value& args) override;
+    static const MemberTable<ArvLog>& members();
+
+  private:
+    struct Parts;
+    void build(ui::Form& host, const std::string& name);
+    void addEntry(const std::string& text, const std::string& icon, const std::string& stamp);
+    void resize();
+    void lstLog_DblClick();
+
+    std::unique_ptr<ui::Form> surface_;
+    std::unique_ptr<Parts> parts_;
+    std::string logFileName_;
+    int unit_ = 0;
+};
+
+// The column width unit of a list `listWidth` twips wide: the width less 280 twips in seven
+// parts, rounded; 0 for a list narrower than 280 twips (no negative column widths).
+int logWidthUnit(int listWidth);
+
+}  // namespace devctrls

@@ -1,0 +1,43 @@
+#pragma once
+// Test fixture of the device controls: a private platform home (registry), a virtual clock,
+// the headless toolkit and a visible host form.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "platform/core/event_loop.h"
+#include "platform/ui/form.h"
+#include "platform/ui/headless.h"
+
+namespace devctrls_test {
+
+class ControlsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        home = std::filesystem::temp_directory_path() /
+               ("qbx_devctrls_" + std::to_string(::getpid()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(home);
+        std::filesystem::create_directories(home);
+        ::setenv("QBX_HOME", home.c_str(), 1);
+        platform::EventLoop::reset(true);
+        ui::resetToolkit();
+        host = std::make_unique<ui::Form>("fMain");
+        host->move(1000, 2000, 9000, 6000);
+        host->show();
+    }
+    void TearDown() override {
+        host.reset();
+        std::filesystem::remove_all(home);
+    }
+    const std::vector<ui::ShownMessageBox>& boxes() { return ui::headless().boxes(); }
+
+    std::filesystem::path home;
+    std::unique_ptr<ui::Form> host;
+};
+
+}  // namespace devctrls_test
