@@ -8,7 +8,7 @@
 #include "platform/core/codepage.h"
 #include "platform/core/error.h"
 #include "platform/core/paths.h"
-#include "platform/ui/input.h"
+#include "platform/ui/recovery.h"
 #include "platform/ui/screen.h"
 #include "platform/ui/services.h"
 
@@ -51,11 +51,7 @@ struct ArvLog::Parts {
     ui::CommonDialog dlgSaveAs;
 };
 
-ArvLog::ArvLog() : surface_(std::make_unique<ui::Form>("ArvLog")) {
-    surface_->setBorderStyle(ui::vbBSNone);
-    surface_->setControlBox(false);
-    build(*surface_, "ArvLog1");
-}
+ArvLog::ArvLog() { build(makeSurface("ArvLog"), "ArvLog1"); }
 
 ArvLog::ArvLog(ui::Form& host, const std::string& name) { build(host, name); }
 
@@ -81,7 +77,6 @@ void ArvLog::build(ui::Form& host, const std::string& name) {
     logFileName_.clear();
 }
 
-ui::Form& ArvLog::hostForm() const { return parts_->box.form(); }
 ui::PictureBox& ArvLog::box() const { return parts_->box; }
 ui::ListView& ArvLog::lstLog() const { return parts_->lstLog; }
 ui::ImageList& ArvLog::imageList() const { return parts_->ImageList1; }
@@ -102,7 +97,7 @@ void ArvLog::setContainer(ui::Form& host) {
     lstLog().setSelectedItem(old->lstLog.selectedItem());
     logFileName_ = fileName;
     old.reset();
-    surface_.reset();
+    dropSurface();
 }
 
 void ArvLog::move(int left, int top, int width, int height) {
@@ -165,8 +160,7 @@ void ArvLog::SaveAsLog() {
         if (!dlg.showSave()) return;  // cancelled: nothing written, the name stays
         logFileName_ = dlg.fileName();
     } catch (const std::exception& e) {
-        const auto* error = dynamic_cast<const platform::Error*>(&e);
-        ui::msgBox(error ? error->description : e.what(), ui::vbCritical);
+        ui::msgBox(ui::asError(e).description, ui::vbCritical);
         return;
     }
     SaveFile();
@@ -184,8 +178,7 @@ bool ArvLog::SaveFile() {
         // Replaces the file as a whole: never appended to, never left half written.
         platform::writeFileAtomically(logFileName_, platform::utf8ToCp1252(text));
     } catch (const std::exception& e) {
-        const auto* error = dynamic_cast<const platform::Error*>(&e);
-        ui::msgBox(error ? error->description : e.what(), ui::vbCritical, "Log SaveFile");
+        ui::msgBox(ui::asError(e).description, ui::vbCritical, "Log SaveFile");
         return false;
     }
     return true;
@@ -218,38 +211,7 @@ const MemberTable<ArvLog>& ArvLog::members() {
                 l.setLogError(textArg(a, 0, c, "LogError"));
                 return Value();
             });
-        // Placement by the host.
-        t.put("Container", [c](ArvLog& l, const Value& a) {
-             l.setContainer(ui::findFormOrThrow(textArg(a, 0, c, "Container")));
-             return Value();
-         }).get("Container", [](ArvLog& l, const Value&) { return Value(l.hostForm().name()); });
-        struct Geometry {
-            const char* name;
-            int (ui::Control::*get)() const;
-            int index;
-        };
-        for (Geometry g :
-             {Geometry{"Left", &ui::Control::left, 0}, Geometry{"Top", &ui::Control::top, 1},
-              Geometry{"Width", &ui::Control::width, 2},
-              Geometry{"Height", &ui::Control::height, 3}}) {
-            t.get(g.name, [g](ArvLog& l, const Value&) { return Value((l.box().*g.get)()); });
-            t.put(g.name, [g, c](ArvLog& l, const Value& a) {
-                ui::PictureBox& b = l.box();
-                int v[4] = {b.left(), b.top(), b.width(), b.height()};
-                v[g.index] = static_cast<int>(std::lround(numberArg(a, 0, c, g.name)));
-                l.move(v[0], v[1], v[2], v[3]);
-                return Value();
-            });
-        }
-        t.get("Visible", [](ArvLog& l, const Value&) {
-             return Value(l.box().visible());
-         }).put("Visible", [c](ArvLog& l, const Value& a) {
-            bool on = boolArg(a, 0, c, "Visible");
-            l.box().setVisible(on);
-            // On its own surface the control is its own window.
-            if (&l.hostForm() == l.surface_.get()) l.hostForm().setVisible(on);
-            return Value();
-        });
+        addPlacementMembers(t);
         return t;
     }();
     return table;

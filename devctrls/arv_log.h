@@ -3,15 +3,13 @@
 // an icon per entry (request, error, acknowledgement), the text of an entry in a message box on
 // double-click, and the whole list written to a text file on request.
 //
-// The control sits on a host form: its parts (`lstLog`, `ImageList1`, `dlgSaveAs`) are
-// controls of that form inside a borderless picture box named like the control. Created by
-// identifier it has no host yet and sits on a surface form of its own until the host puts
-// `Container` (the host form's name); the entries and the remembered file name move along.
+// Its parts on the host form (see hosted_control.h) are `lstLog`, `ImageList1` and
+// `dlgSaveAs`; moving to another host keeps the entries and the remembered file name.
 
 #include <memory>
 #include <string>
 
-#include "devctrls/members.h"
+#include "devctrls/hosted_control.h"
 #include "platform/ui/basic_controls.h"
 #include "platform/ui/common_dialog.h"
 #include "platform/ui/form.h"
@@ -20,7 +18,7 @@
 
 namespace devctrls {
 
-class ArvLog : public Object {
+class ArvLog : public HostedControl {
   public:
     static constexpr const char* kProgId = "WcxDevCtrs.ArvLog";
 
@@ -44,11 +42,9 @@ class ArvLog : public Object {
     bool SaveFile();
     const std::string& LogFileName() const { return logFileName_; }
 
-    // Placement by the host (twips); a change of size lays the list out again.
-    void move(int left, int top, int width, int height);
-    void setContainer(ui::Form& host);
-    ui::Form& hostForm() const;
-    ui::PictureBox& box() const;
+    void move(int left, int top, int width, int height) override;
+    void setContainer(ui::Form& host) override;
+    ui::PictureBox& box() const override;
     ui::ListView& lstLog() const;
     ui::ImageList& imageList() const;
     int widthUnit() const { return unit_; }
@@ -64,7 +60,6 @@ class ArvLog : public Object {
     void resize();
     void lstLog_DblClick();
 
-    std::unique_ptr<ui::Form> surface_;
     std::unique_ptr<Parts> parts_;
     std::string logFileName_;
     int unit_ = 0;

@@ -7,13 +7,26 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 
+#include "devctrls/unifex_status.h"
 #include "platform/core/event_loop.h"
 #include "platform/ui/form.h"
 #include "platform/ui/headless.h"
 
 namespace devctrls_test {
+
+// The status text of object `id` with the given flags set (values of devctrls::StatusFlag).
+inline std::string statusWith(std::initializer_list<int> set, int id = 0) {
+    std::string text = std::to_string(id);
+    for (int f = 0; f < devctrls::kStatusFlagCount; ++f) {
+        bool on = false;
+        for (int s : set) on = on || s == f;
+        text += on ? " 1" : " 0";
+    }
+    return text;
+}
 
 class ControlsTest : public ::testing::Test {
   protected:
