@@ -184,33 +184,20 @@ bool ArvLog::SaveFile() {
     return true;
 }
 
-Value ArvLog::invoke(std::string_view member, Kind kind, const Value& args) {
+automation::Value ArvLog::invoke(std::string_view member, automation::Kind kind,
+                                 const automation::Value& args) {
     return members().invoke(*this, member, kind, args);
 }
 
-const MemberTable<ArvLog>& ArvLog::members() {
-    static const MemberTable<ArvLog> table = [] {
-        MemberTable<ArvLog> t(kProgId);
-        const std::string& c = t.className();
-        auto none = [](auto fn) {
-            return [fn](ArvLog& log, const Value&) {
-                fn(log);
-                return Value();
-            };
-        };
-        t.call("Clear", none([](ArvLog& l) { l.Clear(); }))
-            .call("SaveLog", none([](ArvLog& l) { l.SaveLog(); }))
-            .call("SaveAsLog", none([](ArvLog& l) { l.SaveAsLog(); }))
-            .call("LogOk", none([](ArvLog& l) { l.LogOk(); }))
-            .put("LogCommand",
-                 [c](ArvLog& l, const Value& a) {
-                     l.setLogCommand(textArg(a, 0, c, "LogCommand"));
-                     return Value();
-                 })
-            .put("LogError", [c](ArvLog& l, const Value& a) {
-                l.setLogError(textArg(a, 0, c, "LogError"));
-                return Value();
-            });
+const automation::Members<ArvLog>& ArvLog::members() {
+    static const automation::Members<ArvLog> table = [] {
+        automation::Members<ArvLog> t(kProgId);
+        t.method("Clear", &ArvLog::Clear)
+            .method("SaveLog", &ArvLog::SaveLog)
+            .method("SaveAsLog", &ArvLog::SaveAsLog)
+            .method("LogOk", &ArvLog::LogOk)
+            .writeOnly("LogCommand", &ArvLog::setLogCommand)
+            .writeOnly("LogError", &ArvLog::setLogError);
         addPlacementMembers(t);
         return t;
     }();

@@ -50,8 +50,9 @@ class ArvLog : public HostedControl {
     int widthUnit() const { return unit_; }
 
     // Late binding: every member above by name.
-    Value invoke(std::string_view member, Kind kind, const Value& args) override;
-    static const MemberTable<ArvLog>& members();
+    automation::Value invoke(std::string_view member, automation::Kind kind,
+                             const automation::Value& args) override;
+    static const automation::Members<ArvLog>& members();
 
   private:
     struct Parts;

@@ -289,33 +289,18 @@ void ArvStsBar::smnuView_Click(int index) {
         openViewer(alarms_, &frmAlarms::ParseAlarm, objectAlarm_, "Unifex Alarm");
 }
 
-Value ArvStsBar::invoke(std::string_view member, Kind kind, const Value& args) {
+automation::Value ArvStsBar::invoke(std::string_view member, automation::Kind kind,
+                                    const automation::Value& args) {
     return members().invoke(*this, member, kind, args);
 }
 
-const MemberTable<ArvStsBar>& ArvStsBar::members() {
-    static const MemberTable<ArvStsBar> table = [] {
-        MemberTable<ArvStsBar> t(kProgId);
-        const std::string c = t.className();
-        t.get("MonitorEnabled",
-              [](ArvStsBar& s, const Value&) { return Value(s.MonitorEnabled()); })
-            .put("MonitorEnabled",
-                 [c](ArvStsBar& s, const Value& a) {
-                     s.setMonitorEnabled(boolArg(a, 0, c, "MonitorEnabled"));
-                     return Value();
-                 })
-            .get("DeviceState", [](ArvStsBar& s, const Value&) { return Value(s.DeviceState()); })
-            .put("DeviceState",
-                 [c](ArvStsBar& s, const Value& a) {
-                     s.setDeviceState(textArg(a, 0, c, "DeviceState"));
-                     return Value();
-                 })
-            .get("CommandObjectName",
-                 [](ArvStsBar& s, const Value&) { return Value(s.CommandObjectName()); })
-            .put("CommandObjectName", [c](ArvStsBar& s, const Value& a) {
-                s.setCommandObjectName(textArg(a, 0, c, "CommandObjectName"));
-                return Value();
-            });
+const automation::Members<ArvStsBar>& ArvStsBar::members() {
+    static const automation::Members<ArvStsBar> table = [] {
+        automation::Members<ArvStsBar> t(kProgId);
+        t.property("MonitorEnabled", &ArvStsBar::MonitorEnabled, &ArvStsBar::setMonitorEnabled)
+            .property("DeviceState", &ArvStsBar::DeviceState, &ArvStsBar::setDeviceState)
+            .property("CommandObjectName", &ArvStsBar::CommandObjectName,
+                      &ArvStsBar::setCommandObjectName);
         addPlacementMembers(t);
         return t;
     }();

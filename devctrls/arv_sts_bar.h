@@ -70,8 +70,9 @@ class ArvStsBar : public HostedControl {
     void move(int left, int top, int width, int height) override;
     void setContainer(ui::Form& host) override;
 
-    Value invoke(std::string_view member, Kind kind, const Value& args) override;
-    static const MemberTable<ArvStsBar>& members();
+    automation::Value invoke(std::string_view member, automation::Kind kind,
+                             const automation::Value& args) override;
+    static const automation::Members<ArvStsBar>& members();
 
   private:
     struct Parts;

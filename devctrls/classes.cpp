@@ -5,16 +5,11 @@
 
 namespace devctrls {
 
-const std::vector<std::string_view>& classIds() {
-    static const std::vector<std::string_view> ids = {ArvLog::kProgId, ArvStsBar::kProgId};
-    return ids;
-}
-
-std::shared_ptr<Object> createObject(std::string_view progId) {
-    std::string id = foldCase(progId);
-    if (id == foldCase(ArvLog::kProgId)) return std::make_shared<ArvLog>();
-    if (id == foldCase(ArvStsBar::kProgId)) return std::make_shared<ArvStsBar>();
-    return nullptr;
+void registerClasses(automation::FactoryRegistry& registry) {
+    registry.add(ArvLog::kProgId, [] { return std::make_shared<ArvLog>(); });
+    registry.add(ArvStsBar::kProgId, [] { return std::make_shared<ArvStsBar>(); });
 }
 
 }  // namespace devctrls
+
+QBX_AUTOMATION_CLASSES(registry) { devctrls::registerClasses(registry); }

@@ -1,18 +1,12 @@
 #pragma once
-// The library's classes by identifier ("WcxDevCtrs.ArvLog", "WcxDevCtrs.ArvStsBar").
+// The library's classes by identifier ("WcxDevCtrs.ArvLog", "WcxDevCtrs.ArvStsBar"). The
+// component system loads the library and calls its exported registration function, which adds
+// one factory per class; registerClasses() does the same for a registry given directly.
 
-#include <memory>
-#include <string_view>
-#include <vector>
-
-#include "devctrls/members.h"
+#include "platform/automation/factories.h"
 
 namespace devctrls {
 
-// The identifiers of the classes the library provides.
-const std::vector<std::string_view>& classIds();
-
-// A new object of the class (compared without regard to case); nullptr for an unknown one.
-std::shared_ptr<Object> createObject(std::string_view progId);
+void registerClasses(automation::FactoryRegistry& registry);
 
 }  // namespace devctrls

@@ -6,18 +6,19 @@
 //
 // Placement members by name: Container, Left, Top, Width, Height (twips) and Visible.
 
-#include <cmath>
+#include <array>
 #include <memory>
 #include <string>
 
-#include "devctrls/members.h"
+#include "platform/automation/dispatch.h"
+#include "platform/automation/members.h"
 #include "platform/ui/basic_controls.h"
 #include "platform/ui/form.h"
 #include "platform/ui/input.h"
 
 namespace devctrls {
 
-class HostedControl : public Object {
+class HostedControl : public automation::Dispatch {
   public:
     virtual ui::PictureBox& box() const = 0;
     // Places the control on the host form (twips); a change of size lays the parts out again.
@@ -35,44 +36,33 @@ class HostedControl : public Object {
     void dropSurface() { surface_.reset(); }
 
     template <class T>
-    static void addPlacementMembers(MemberTable<T>& t);
+    static void addPlacementMembers(automation::Members<T>& t);
 
   private:
     std::unique_ptr<ui::Form> surface_;
 };
 
 template <class T>
-void HostedControl::addPlacementMembers(MemberTable<T>& t) {
-    const std::string c = t.className();
-    t.put("Container", [c](T& o, const Value& a) {
-         o.setContainer(ui::findFormOrThrow(textArg(a, 0, c, "Container")));
-         return Value();
-     }).get("Container", [](T& o, const Value&) { return Value(o.hostForm().name()); });
-    struct Geometry {
-        const char* name;
-        int index;
+void HostedControl::addPlacementMembers(automation::Members<T>& t) {
+    t.property(
+        "Container", [](T& o) { return o.hostForm().name(); },
+        [](T& o, std::string form) { o.setContainer(ui::findFormOrThrow(form)); });
+    // Left, Top, Width, Height: one member per element of the control's rectangle.
+    auto rect = [](const T& o) {
+        const ui::PictureBox& b = o.box();
+        return std::array<int, 4>{b.left(), b.top(), b.width(), b.height()};
     };
-    for (Geometry g :
-         {Geometry{"Left", 0}, Geometry{"Top", 1}, Geometry{"Width", 2}, Geometry{"Height", 3}}) {
-        t.get(g.name, [g](T& o, const Value&) {
-            const ui::PictureBox& b = o.box();
-            int v[4] = {b.left(), b.top(), b.width(), b.height()};
-            return Value(v[g.index]);
-        });
-        t.put(g.name, [g, c](T& o, const Value& a) {
-            const ui::PictureBox& b = o.box();
-            int v[4] = {b.left(), b.top(), b.width(), b.height()};
-            v[g.index] = static_cast<int>(std::lround(numberArg(a, 0, c, g.name)));
-            o.move(v[0], v[1], v[2], v[3]);
-            return Value();
-        });
-    }
-    t.get("Visible", [](T& o, const Value&) {
-         return Value(o.box().visible());
-     }).put("Visible", [c](T& o, const Value& a) {
-        o.setVisible(boolArg(a, 0, c, "Visible"));
-        return Value();
-    });
+    const char* names[] = {"Left", "Top", "Width", "Height"};
+    for (size_t i = 0; i < 4; ++i)
+        t.property(
+            names[i], [rect, i](T& o) { return rect(o)[i]; },
+            [rect, i](T& o, int v) {
+                auto r = rect(o);
+                r[i] = v;
+                o.move(r[0], r[1], r[2], r[3]);
+            });
+    t.property(
+        "Visible", [](T& o) { return o.box().visible(); }, [](T& o, bool on) { o.setVisible(on); });
 }
 
 }  // namespace devctrls

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "devctrls/c_registry.h"
-#include "devctrls/classes.h"
 #include "devctrls/log_file.h"
 #include "fixture.h"
 #include "platform/core/error.h"
@@ -232,7 +231,7 @@ TEST(CRegistryTest, GetKeyValueReadsStringsThatFitTheBuffer) {
 }
 
 TEST_F(ControlsTest, ArvLogByIdentifierAndMemberNames) {
-    auto log = devctrls::createObject("WcxDevCtrs.ArvLog");
+    auto log = create("WcxDevCtrs.ArvLog");
     ASSERT_NE(log, nullptr);
     log->put("Container", "fMain");
     log->put("Width", 980);
@@ -256,11 +255,16 @@ TEST_F(ControlsTest, ArvLogByIdentifierAndMemberNames) {
     } catch (const platform::Error& e) {
         EXPECT_EQ(e.number, 438);
     }
-    EXPECT_EQ(devctrls::createObject("WcxDevCtrs.Unknown"), nullptr);
+    try {
+        automation::createObject("WcxDevCtrs.Unknown");
+        FAIL() << "unknown class created";
+    } catch (const platform::Error& e) {
+        EXPECT_EQ(e.number, 429);
+    }
 }
 
 TEST_F(ControlsTest, ArvLogMovesItsEntriesToTheHost) {
-    auto log = devctrls::createObject("WcxDevCtrs.ArvLog");
+    auto log = create("WcxDevCtrs.ArvLog");
     log->put("Visible", true);  // alone on its surface it is its own window
     log->put("LogCommand", "before");
     log->put("Container", "fMain");

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "devctrls/classes.h"
 #include "fixture.h"
 #include "platform/core/event_loop.h"
 #include "platform/ui/headless.h"
@@ -211,7 +210,7 @@ TEST_F(ArvStsBarTest, DevicePanelShowsTheCommandObjectName) {
 }
 
 TEST_F(ControlsTest, ArvStsBarByIdentifierAndMemberNames) {
-    auto bar = devctrls::createObject("WcxDevCtrs.ArvStsBar");
+    auto bar = create("WcxDevCtrs.ArvStsBar");
     ASSERT_NE(bar, nullptr);
     bar->put("Container", "fMain");
     bar->put("DeviceState", "Cnfg Online");

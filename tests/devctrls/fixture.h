@@ -11,6 +11,8 @@
 #include <string>
 
 #include "devctrls/unifex_status.h"
+#include "platform/automation/activation.h"
+#include "platform/automation/class_registry.h"
 #include "platform/core/event_loop.h"
 #include "platform/ui/form.h"
 #include "platform/ui/headless.h"
@@ -46,6 +48,12 @@ class ControlsTest : public ::testing::Test {
     void TearDown() override {
         host.reset();
         std::filesystem::remove_all(home);
+    }
+    // Creates an object the way a host does: by identifier, through the class registry entry
+    // that names the library.
+    automation::ObjectPtr create(const char* progId) {
+        automation::registerInprocServer(progId, WCXDEVCTRS_LIBRARY);
+        return automation::createObject(progId);
     }
     const std::vector<ui::ShownMessageBox>& boxes() { return ui::headless().boxes(); }
 
