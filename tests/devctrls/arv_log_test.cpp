@@ -10,6 +10,7 @@
 #include "devctrls/c_registry.h"
 #include "devctrls/log_file.h"
 #include "fixture.h"
+#include "platform/automation/script_runner.h"
 #include "platform/core/error.h"
 #include "platform/core/paths.h"
 #include "platform/registry/registry.h"
@@ -273,6 +274,25 @@ TEST_F(ControlsTest, ArvLogMovesItsEntriesToTheHost) {
     ASSERT_EQ(list.itemCount(), 2);
     EXPECT_EQ(list.item(1).text, "before");
     EXPECT_EQ(ui::findForm("ArvLog"), nullptr);  // the surface is gone
+}
+
+TEST_F(ControlsTest, DirectorScriptLogsAndSaves) {
+    automation::registerInprocServer("WcxDevCtrs.ArvLog", WCXDEVCTRS_LIBRARY);
+    fs::path file = home / "script.txt";
+    ui::headless().answerFile(file.string());
+    std::istringstream script(
+        "create log WcxDevCtrs.ArvLog\n"
+        "put log Visible true\n"
+        "put log LogCommand \"writing Parameters...\"\n"
+        "put log LogError \"Error: not a number\"\n"
+        "call log SaveAsLog\n"
+        "call log SaveLog\n");
+    std::ostringstream out;
+    EXPECT_EQ(automation::runScript(script, out), 0) << out.str();
+    EXPECT_EQ(out.str(), "ok\nok\nok\nok\nok\nok\n");
+    auto lines = fileLines(file);
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[7], std::string(14, ' ') + "Error: not a number");
 }
 
 }  // namespace
