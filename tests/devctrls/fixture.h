@@ -47,6 +47,9 @@ class ControlsTest : public ::testing::Test {
     }
     void TearDown() override {
         host.reset();
+        // Forms retired by FormInstance are destroyed from the loop; let that happen while the
+        // form model still exists.
+        platform::doEvents();
         std::filesystem::remove_all(home);
     }
     // Creates an object the way a host does: by identifier, through the class registry entry
