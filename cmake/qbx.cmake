@@ -6,13 +6,16 @@ if(QBX_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
-# qbx_add_library(name SOURCES... [DEPS libs...] [SHARED])
+# qbx_add_library(name SOURCES... [DEPS libs...] [STATIC])
+# Libraries are shared by default: the device controls library is loaded with dlopen and must
+# use the same form model, registry and event loop as the program that loads it, which static
+# copies linked into both would break.
 function(qbx_add_library name)
-  cmake_parse_arguments(ARG "SHARED" "" "SOURCES;DEPS" ${ARGN})
-  if(ARG_SHARED)
-    add_library(${name} SHARED ${ARG_SOURCES})
-  else()
+  cmake_parse_arguments(ARG "SHARED;STATIC" "" "SOURCES;DEPS" ${ARGN})
+  if(ARG_STATIC)
     add_library(${name} STATIC ${ARG_SOURCES})
+  else()
+    add_library(${name} SHARED ${ARG_SOURCES})
   endif()
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_compile_options(${name} PRIVATE ${QBX_WARNINGS})
