@@ -1,0 +1,41 @@
+#pragma once
+// Timer: raises Timer every Interval milliseconds while Enabled and Interval > 0, on the
+// process-wide event loop (virtual clock in tests: EventLoop::advance() makes it tick).
+// Changing Interval or re-enabling restarts the period. A timer stops when its form unloads.
+
+#include <cstdint>
+#include <string>
+
+#include "platform/ui/control.h"
+
+namespace ui {
+
+class Timer : public Control {
+  public:
+    Timer(Form* form, std::string name, int index = -1);
+    ~Timer() override;
+    const char* kind() const override { return "Timer"; }
+
+    int interval() const { return interval_; }
+    void setInterval(int ms);
+    bool running() const { return timerId_ != 0; }
+
+    std::function<void()> onTimer;
+
+    // Re-evaluates whether the loop timer runs (after Enabled, Interval or form changes).
+    void update();
+
+  protected:
+    void enabledChanged() override { update(); }
+    bool setProperty(std::string_view name, const Value& value) override;
+    bool getProperty(std::string_view name, Value& out) const override;
+    std::vector<std::string> propertyNames() const override;
+
+  private:
+    void stop();
+    int interval_ = 0;
+    uint64_t timerId_ = 0;
+    const void* loop_ = nullptr;  // the loop the timer was added to
+};
+
+}  // namespace ui
