@@ -31,16 +31,19 @@ function(qbx_add_executable name)
 endfunction()
 
 # qbx_add_test(name SOURCES... [DEPS libs...]): one GoogleTest executable registered with CTest.
-# Tests run with a private QBX_HOME that the test fixtures create below the build tree.
+# The source and build folders reach the tests as the macros QBX_TEST_SOURCE_DIR and
+# QBX_TEST_BINARY_DIR (gtest_discover_tests passes only one environment variable reliably).
 function(qbx_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_compile_options(${name} PRIVATE ${QBX_WARNINGS})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE
+    QBX_TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}" QBX_TEST_BINARY_DIR="${PROJECT_BINARY_DIR}")
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QBX_SOURCE_DIR=${PROJECT_SOURCE_DIR};QBX_BINARY_DIR=${PROJECT_BINARY_DIR}")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
 
 include(GoogleTest)

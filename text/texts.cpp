@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/core/log.h"
+#include "text/help_texts.h"
 #include "text/text_data.h"
 
 namespace text {
@@ -33,6 +34,7 @@ Language applyLanguage(std::string_view languageSetting) {
     PlugInTexts.clear();
     MainTexts.clear();
     LearnTexts.clear();
+    fillHelpTexts(language);
     filledLanguage = language;
     if (language == Language::None) return language;
 

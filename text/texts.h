@@ -21,9 +21,10 @@ extern constinit TextTable<4> LearnTexts;    // learn-in
 // The language the tables were last filled in (None before the first fill).
 Language tableLanguage();
 
-// Fills all five tables from the language setting text: "english" or "german" exactly; any
-// other text empties every table. Returns the language applied. ApplyLanguage(0) calls it
-// with the registry value; tests and tools that already hold the setting call it directly.
+// Fills all five tables and the help tables (help_texts.h) from the language setting text:
+// "english" or "german" exactly; any other text empties every table. Returns the language applied.
+// ApplyLanguage(0) calls it with the registry value; tests and tools that already hold the setting
+// call it directly.
 Language applyLanguage(std::string_view languageSetting);
 
 }  // namespace text

@@ -157,7 +157,15 @@ bool EventLoop::step(bool wait) {
     }
     if (pollFds(0)) return true;
     if (!posted_.empty()) return true;
-    if (runIdle()) return true;
+    {
+        struct Restore {
+            bool& flag;
+            bool saved;
+            ~Restore() { flag = saved; }
+        } restore{idleWaits_, idleWaits_};
+        idleWaits_ = wait;
+        if (runIdle()) return true;
+    }
     if (!wait) return false;
     // Nothing to do now: block for the next socket event or, on the real clock, the next timer.
     int timeout = -1;

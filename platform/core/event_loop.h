@@ -52,6 +52,9 @@ public:
     // The headless toolkit uses this to run the steps a test queued for a modal form.
     Id addIdleHandler(std::function<bool()> fn);
     void removeIdleHandler(Id id);
+    // Inside an idle handler: true when the loop calling it would block next (a nested or the
+    // top-level loop waiting for input), false in a doEvents() pass of a busy routine.
+    bool idleWaits() const { return idleWaits_; }
 
     // Lets pending events run once without blocking: posted work, due timers, readable sockets.
     void doEvents();
@@ -105,6 +108,7 @@ private:
     int depth_ = 0;
     int topLevelDepth_ = 1;  // depth at which top-level-only watches are served
     bool quit_ = false;
+    bool idleWaits_ = false;
 };
 
 // Shorthand for "let pending window events run" on the process-wide loop.

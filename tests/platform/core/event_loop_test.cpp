@@ -93,3 +93,22 @@ TEST(IgnoreStepByStep, FailingStepsAreSkippedAndCounted) {
     EXPECT_EQ(failed, 1);
     EXPECT_EQ(ran, (std::vector<int>{1, 3}));
 }
+
+TEST(EventLoop, IdleHandlersTellAWaitingLoopFromADoEventsPass) {
+    EventLoop loop(true);
+    std::vector<bool> waits;
+    bool done = false;
+    loop.addIdleHandler([&] {
+        waits.push_back(loop.idleWaits());
+        return false;
+    });
+    loop.doEvents();
+    loop.addTimer(10, [&] { done = true; }, true);
+    loop.addIdleHandler([&] {
+        loop.advance(10);
+        return true;
+    });
+    loop.runUntil([&] { return done; });
+    EXPECT_EQ(waits, (std::vector<bool>{false, true}));
+    EXPECT_FALSE(loop.idleWaits());
+}
