@@ -122,6 +122,11 @@ class Control {
     virtual void userMouseMove(int button, int shift, double x, double y);
     virtual void userMouseUp(int button, int shift, double x, double y);
 
+    // Raises an event: guards against endless chains of handlers (Error 28 "Out of stack
+    // space" once events nest too deep) and ignores events without a handler.
+    template <class... P, class... A>
+    static void raise(const std::function<void(P...)>& event, A&&... args);
+
   protected:
     Control(Form* form, std::string name, int index);
 
@@ -133,15 +138,20 @@ class Control {
     // Called after Enabled changed (timers start or stop).
     virtual void enabledChanged() {}
 
+    // Sets a simple property: nothing happens when it already has the value; otherwise the
+    // observers hear of it. Returns whether it changed.
+    template <class T, class U>
+    bool assign(T& member, const U& value, const char* property) {
+        if (member == value) return false;
+        member = value;
+        changed(property, member);
+        return true;
+    }
+
     // Reports a property change to the observers (the value is only built when observed).
     void changed(const char* property, const Value& value) const;
     template <class F>
     void changedLazy(const char* property, F&& make) const;
-
-    // Raises an event: guards against endless chains of handlers (Error 28 "Out of stack
-    // space" once events nest too deep) and ignores events without a handler.
-    template <class... P, class... A>
-    static void raise(const std::function<void(P...)>& event, A&&... args);
 
   private:
     friend class Form;

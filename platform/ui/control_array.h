@@ -39,6 +39,8 @@ class ControlArrayBase {
     virtual ~ControlArrayBase();
     [[noreturn]] void missing(int index) const;
     [[noreturn]] void alreadyLoaded(int index) const;
+    void created(Control& element) const;  // tells the observers about a new element
+    static void copyDesign(const Control& from, Control& to);
 
   private:
     Form* form_;
@@ -75,6 +77,22 @@ class ControlArray : public ControlArrayBase {
         T& ref = *element;
         elements_.emplace(index, std::move(element));
         for (auto& wire : wiring_) wire(ref);
+        created(ref);
+        return ref;
+    }
+    // Creates the element `index` like the lowest existing element, as the toolkit's Load does:
+    // its settings are copied except Index, TabIndex and Visible (a new element starts hidden,
+    // a menu item visible), and the array's events are wired; no event runs while copying.
+    T& loadLike(int index) {
+        if (elements_.empty()) return load(index);
+        if (exists(index)) alreadyLoaded(index);
+        const T& model = *elements_.begin()->second;
+        auto element = std::make_unique<T>(&form(), name(), index);
+        T& ref = *element;
+        copyDesign(model, ref);
+        elements_.emplace(index, std::move(element));
+        for (auto& wire : wiring_) wire(ref);
+        created(ref);
         return ref;
     }
     // Creates every index of first..last that does not exist yet.

@@ -151,6 +151,14 @@ class Form {
     void addControl(Control* c);
     void removeControl(Control* c);
     void propertyChanged(const char* property, const Value& value) const;
+    // Sets a property; nothing happens for the value it already has. True when it changed.
+    template <class T, class U>
+    bool assign(T& member, const U& value, const char* property) {
+        if (member == value) return false;
+        member = value;
+        propertyChanged(property, member);
+        return true;
+    }
     void runModal();
     void resized();
 

@@ -4,6 +4,10 @@
 // Every property change of a control or form is reported, and so are the creation and
 // destruction of controls, forms being loaded, shown, hidden and unloaded, and every message box
 // or file dialog requested. Values are only built when someone observes (see hasObservers()).
+// The controls a form is constructed with are announced with the form (FormCreated, then walk
+// Form::controls()); ControlCreated reports control array elements loaded later. A ListView
+// reports added rows one by one ("ListItems.Add" with {index, item}), other collections
+// ("List", "Panels", "Nodes", "Tabs" ...) as the whole new collection.
 
 #include <cstdint>
 #include <functional>

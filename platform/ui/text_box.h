@@ -66,6 +66,9 @@ class TextBox : public Control {
 // UTF-8 helpers shared by the text controls.
 int utf8Length(std::string_view s);
 size_t utf8Offset(std::string_view s, int chars);  // byte offset of character `chars`
-std::string utf8FromCode(int code);                // one character (Latin-1 range and beyond)
+// The character of a key code (keyAscii is a Windows-1252 code as in the toolkit modelled;
+// codes beyond it give "?").
+std::string utf8FromCode(int code);
+std::string utf8Substr(std::string_view s, int start, int length);  // in characters
 
 }  // namespace ui

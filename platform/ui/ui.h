@@ -16,6 +16,7 @@
 #include "platform/ui/recovery.h"
 #include "platform/ui/rich_text_box.h"
 #include "platform/ui/screen.h"
+#include "platform/ui/script.h"
 #include "platform/ui/services.h"
 #include "platform/ui/status_bar.h"
 #include "platform/ui/tab_strip.h"

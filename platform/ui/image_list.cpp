@@ -1,0 +1,66 @@
+#include "platform/ui/image_list.h"
+
+#include "platform/ui/props.h"
+
+namespace ui {
+
+ImageList::ImageList(Form* form, std::string name, int index)
+    : Control(form, std::move(name), index) {}
+
+int ImageList::add(const std::string& key, const std::string& picture) {
+    if (!key.empty() && hasKey(key))
+        raiseUi(uierr::kKeyNotUnique, "Key is not unique in collection: " + key);
+    images_.push_back({key, picture});
+    changedLazy("ListImages", [this] { return get("ListImages"); });
+    return count();
+}
+
+void ImageList::clear() {
+    images_.clear();
+    changed("ListImages", Value::array());
+}
+
+const ListImage& ImageList::item(int index) const {
+    if (index < 1 || index > count())
+        raiseUi(uierr::kIndexOutOfBounds,
+                "Index out of bounds: " + path() + " image " + std::to_string(index));
+    return images_[static_cast<size_t>(index - 1)];
+}
+
+const ListImage& ImageList::item(std::string_view key) const {
+    for (const auto& i : images_)
+        if (i.key == key) return i;
+    raiseUi(uierr::kElementNotFound, "Element not found: " + path() + " image " + std::string(key));
+}
+
+bool ImageList::hasKey(std::string_view key) const {
+    for (const auto& i : images_)
+        if (i.key == key) return true;
+    return false;
+}
+
+void ImageList::setImageSize(int width, int height) {
+    assign(imageWidth_, width, "ImageWidth");
+    assign(imageHeight_, height, "ImageHeight");
+}
+
+bool ImageList::getProperty(std::string_view n, Value& out) const {
+    if (iequals(n, "ListImages")) {
+        out = Value::array();
+        for (const auto& i : images_) out.push_back({{"key", i.key}, {"picture", i.picture}});
+    } else if (iequals(n, "ImageWidth"))
+        out = imageWidth_;
+    else if (iequals(n, "ImageHeight"))
+        out = imageHeight_;
+    else
+        return Control::getProperty(n, out);
+    return true;
+}
+
+std::vector<std::string> ImageList::propertyNames() const {
+    auto names = Control::propertyNames();
+    names.insert(names.end(), {"ListImages", "ImageWidth", "ImageHeight"});
+    return names;
+}
+
+}  // namespace ui
