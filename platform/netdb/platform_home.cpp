@@ -14,11 +14,9 @@ namespace fs = std::filesystem;
 
 const std::vector<XifVariant>& xifVariants() {
     static const std::vector<XifVariant> table = {
-        {8, "9FFF3C4600860408", "Korvane mbxn_9_1_01", "MBX-440_8.xif",
-         "MBX-440\\mbxn_9_1_01\\mbxn_9_1_01.XIF"},
-        {9, "9FFF3C4600860409", "Korvane mbxn_9_1_02", "MBX-440_9.xif",
-         "MBX-440\\mbxn_9_1_02\\mbxn_9_1_02.XIF"},
-        {13, "9FFF3C460086040D", "Korvane mbxn_9_1_02_QZ7000", "MBX-440_13.xif",
+        {8, "9FFF3C4600860408", "Korvane mbxn_9_1_01", "MBX-440\\mbxn_9_1_01\\mbxn_9_1_01.XIF"},
+        {9, "9FFF3C4600860409", "Korvane mbxn_9_1_02", "MBX-440\\mbxn_9_1_02\\mbxn_9_1_02.XIF"},
+        {13, "9FFF3C460086040D", "Korvane mbxn_9_1_02_QZ7000",
          "MBX-440\\mbxn_9_1_02_QZ7000\\mbxn_9_1_02_QZ7000.XIF"},
     };
     return table;
@@ -85,11 +83,11 @@ HomeReport initPlatformHome(const fs::path& home, const HomeOptions& options) {
     for (const auto& dir : dirs) {
         if (!fs::is_directory(dir / "xif")) continue;
         report.xifSource = dir / "xif";
-        for (const auto& v : xifVariants()) {
-            fs::path from = report.xifSource / v.dataFile;
-            if (!fs::exists(from)) continue;
-            fs::path to = importFolder(platformDir) / platform::toNativePath(v.importPath);
-            install(from, to);
+        for (const auto& entry : fs::recursive_directory_iterator(report.xifSource)) {
+            if (!entry.is_regular_file()) continue;
+            fs::path to =
+                importFolder(platformDir) / entry.path().lexically_relative(report.xifSource);
+            install(entry.path(), to);
             report.xifInstalled.push_back(to);
         }
         break;

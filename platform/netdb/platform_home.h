@@ -18,8 +18,7 @@ struct XifVariant {
     int variant;               // 8, 9 or 13
     const char* programId;     // "9FFF3C4600860408"
     const char* templateName;  // base name of its device template
-    const char* dataFile;      // file name in the data folder's xif/
-    const char* importPath;    // below the platform folder's Import/Korvane/
+    const char* importPath;    // below the platform folder's Import/Korvane/ and data's xif/
 };
 const std::vector<XifVariant>& xifVariants();
 const XifVariant* xifVariant(int variant);  // null when unknown
@@ -32,6 +31,7 @@ struct HomeOptions {
 struct HomeReport {
     std::filesystem::path platformFolder;
     std::filesystem::path xifSource;  // the xif/ folder copied from; empty when none was found
+    // Every file below xifSource, installed below Import/Korvane/ keeping its folders.
     std::vector<std::filesystem::path> xifInstalled;
 };
 

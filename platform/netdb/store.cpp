@@ -1,5 +1,7 @@
 #include "platform/netdb/store.h"
 
+#include <algorithm>
+
 #include "platform/core/error.h"
 #include "platform/netdb/schema.h"
 #include "platform/registry/registry.h"
@@ -23,6 +25,11 @@ void Store::open() {
 }
 
 void Store::close() { db_.reset(); }
+
+void Store::purge() {
+    std::erase_if(objects_, [](const auto& entry) { return entry.second.expired(); });
+    purgeAt_ = std::max<size_t>(1024, objects_.size() * 2);
+}
 
 platform::SqliteDb& Store::db() {
     if (!db_) throw Error(errc::kState, "netdb", "The network database service is not open");

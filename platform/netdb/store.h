@@ -62,6 +62,7 @@ class Store : public std::enable_shared_from_this<Store> {
             if (auto alive = it->second.lock()) return std::static_pointer_cast<T>(alive);
         auto made = std::make_shared<T>(shared_from_this(), id);
         objects_[key] = made;
+        if (objects_.size() > purgeAt_) purge();
         return made;
     }
 
@@ -69,6 +70,8 @@ class Store : public std::enable_shared_from_this<Store> {
     const std::filesystem::path home;
 
   private:
+    void purge();  // forgets objects nobody holds any more
+    size_t purgeAt_ = 1024;
     std::unique_ptr<platform::SqliteDb> db_;
     std::unique_ptr<platform::Registry> registry_;
     std::map<std::pair<std::type_index, int64_t>, std::weak_ptr<void>> objects_;

@@ -5,6 +5,7 @@
 #include <regex>
 
 #include "platform/core/error.h"
+#include "platform/netdb/schema.h"
 #include "tests/platform/netdb/test_home.h"
 
 using netdb::testing::TestHome;
@@ -196,4 +197,20 @@ TEST(NetdbService, ClientSettingsAndNetworkInterfaces) {
     EXPECT_TRUE(sys->BoolOption());
     EXPECT_EQ(sys->NumericSetting(), 200);
     EXPECT_THROW(home.server().Networks().Add("Net"), platform::Error);
+}
+
+TEST(NetdbService, SchemaVersionIsRecordedAndANewerDatabaseIsRefused) {
+    TestHome home;
+    home.server().Close();
+    {
+        platform::SqliteDb db(netdb::Store::databaseFile(home.path()));
+        auto st = db.prepare("SELECT version FROM schema_version");
+        ASSERT_TRUE(st.step());
+        EXPECT_EQ(st.integer(0), netdb::currentSchemaVersion());
+        db.exec("UPDATE schema_version SET version = 99");
+    }
+    auto e = errorOf([&] { home.server().Open(); });
+    EXPECT_EQ(e.number, errc::kState);
+    EXPECT_NE(e.description.find("99"), std::string::npos) << e.description;
+    EXPECT_FALSE(home.server().IsOpen());
 }

@@ -174,7 +174,7 @@ TEST(NetdbValues, DeviceBehaviourSeesEveryDeviceValueAccessAndMayRefuse) {
     auto cp = netdb::propertyByReference(*dev, "F:0/C:3:40");
     auto nv = dev->Interface().NetworkVariables().Item(5);
     cp->Value();
-    nv->SetValue("20.0");
+    nv->SetValue("20,0");
     dev->Template()->Interface().NetworkVariables().Item(5)->Value();  // presets bypass the hook
     ASSERT_EQ(sim->log.size(), 3u);
     EXPECT_EQ(sim->log[0], "read Dev F:0/C:3:40");
@@ -183,7 +183,7 @@ TEST(NetdbValues, DeviceBehaviourSeesEveryDeviceValueAccessAndMayRefuse) {
 
     std::string before = nv->Value();
     sim->refuseWrites = true;
-    EXPECT_THROW(nv->SetValue("25.0"), platform::Error);
+    EXPECT_THROW(nv->SetValue("25,0"), platform::Error);
     sim->refuseWrites = false;
     EXPECT_EQ(nv->Value(), before) << "a refused write changes nothing";
 }

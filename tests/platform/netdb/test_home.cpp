@@ -12,10 +12,7 @@ namespace netdb::testing {
 namespace fs = std::filesystem;
 
 namespace {
-fs::path sourceDir() {
-    const char* s = std::getenv("QBX_SOURCE_DIR");
-    return s && *s ? fs::path(s) : fs::path(QBX_TEST_SOURCE_DIR);
-}
+fs::path sourceDir() { return QBX_TEST_SOURCE_DIR; }
 }  // namespace
 
 TestHome::TestHome(const std::string& decimalSeparator) {
@@ -107,7 +104,7 @@ fs::path TestHome::miniXif() { return sourceDir() / "tests/platform/netdb/data/m
 
 bool TestHome::hasRealXif(int variant) {
     const XifVariant* v = xifVariant(variant);
-    return v && fs::exists(sourceDir() / "data/xif" / v->dataFile);
+    return v && fs::exists(sourceDir() / "data/xif" / platform::toNativePath(v->importPath));
 }
 
 }  // namespace netdb::testing
