@@ -12,7 +12,9 @@
 #include "platform/automation/connection.h"
 #include "platform/automation/run_files.h"
 #include "platform/automation/script_runner.h"
+#include "platform/registry/registry.h"
 #include "tests/platform/netdb/test_home.h"
+#include "text/apply_language.h"
 
 namespace {
 
@@ -30,6 +32,9 @@ class PlugInServerTest : public ::testing::Test {
         setenv("QBX_VIRTUAL_CLOCK", "1", 1);
         setenv("QBX_HEADLESS", "1", 1);
         home.addVariantDevice("Demo", "Floor 1", "MBX 1", 9);
+        // The language a registration with "/english" writes.
+        platform::Registry::instance().setString(platform::Hive::Machine, text::kPlugInKey,
+                                                 "Language", "english");
         // The executable registers itself as the class's server.
         const std::string command = std::string("'") + KORVANE_EXE + "' /regserver";
         EXPECT_EQ(std::system(command.c_str()), 0);
