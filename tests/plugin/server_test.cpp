@@ -2,8 +2,11 @@
 // two directors share one process, and the last release with the window hidden ends it.
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
+#include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
 
@@ -139,6 +142,19 @@ TEST_F(PlugInServerTest, TwoDirectorsShareOneProcessUntilBothAreGone) {
     last->put("Visible", false);
     last.reset();
     EXPECT_TRUE(serverEnded());
+}
+
+TEST_F(PlugInServerTest, CommandLineRegistersAndRemovesTheServer) {
+    const std::string exe = std::string("'") + KORVANE_EXE + "'";
+    EXPECT_EQ(std::system((exe + " /unregserver").c_str()), 0);
+    EXPECT_FALSE(automation::lookupClass(kProgId).has_value());
+    EXPECT_EQ(std::system((exe + " /regserver").c_str()), 0);
+    EXPECT_EQ(automation::lookupClass(kProgId)->localServer,
+              std::filesystem::canonical(KORVANE_EXE).string());
+    // The registration command line is not there yet: the program says so and fails.
+    const int status = std::system((exe + " /regplugin /english 2>/dev/null").c_str());
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 2);
 }
 
 }  // namespace
