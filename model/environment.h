@@ -24,4 +24,15 @@ inline std::string decimalSeparatorFromSetting(std::string_view setting) {
     return std::string(setting.empty() ? kDefaultDecimalSeparator : setting);
 }
 
+// Registry places of the environment.
+inline constexpr std::string_view kPlatformKey = "SOFTWARE\\Fieldara";  // machine hive
+inline constexpr std::string_view kPlatformPathValue = "Fieldara Path";
+inline constexpr std::string_view kInternationalKey = "Control Panel\\International";  // user hive
+inline constexpr std::string_view kDecimalValue = "sDecimal";
+
+// Reads the language, PlatformPath and DecimalSeparator from the registry of the platform home
+// into `env` and clears EnvironmentPending. A missing value reads as empty; a registry that
+// cannot be read is logged and counts as missing. Returns the language text read.
+std::string readEnvironment(Environment& env);
+
 }  // namespace model

@@ -193,21 +193,34 @@ void NetworkVariable::Commit() {
     clear();
 }
 
+NetworkVariables::NetworkVariables(std::shared_ptr<Store> store, Holder holder, int64_t holderId,
+                                   std::string where)
+    : Collection("network variable", std::move(where),
+                 [store, holder, holderId] {
+                     return detail::objectsFrom<NetworkVariable>(
+                         store,
+                         "SELECT id FROM nv WHERE holder_kind = ? AND holder_id = ?"
+                         " ORDER BY nv_index",
+                         {static_cast<int64_t>(holder), holderId});
+                 }),
+      store_(std::move(store)),
+      holder_(holder),
+      holderId_(holderId) {}
+
 std::shared_ptr<NetworkVariable> NetworkVariables::Item(int deviceIndex) const {
-    for (auto& nv : load_())
-        if (nv->Index() == deviceIndex) return nv;
-    throw platform::Error(
-        errc::kNotFound, "netdb",
-        "No network variable with the index " + std::to_string(deviceIndex) + " in " + where_);
+    int64_t id = detail::scalar(
+        store_->db(), "SELECT id FROM nv WHERE holder_kind = ? AND holder_id = ? AND nv_index = ?",
+        {static_cast<int64_t>(holder_), holderId_, deviceIndex}, 0);
+    if (!id)
+        throw platform::Error(
+            errc::kNotFound, "netdb",
+            "No network variable with the index " + std::to_string(deviceIndex) + " in " + where_);
+    return store_->object<NetworkVariable>(id);
 }
 
 NetworkVariables variablesOf(const std::shared_ptr<Store>& store, Holder holder, int64_t holderId,
                              const std::string& where) {
-    return NetworkVariables("network variable", where, [=] {
-        return detail::objectsFrom<NetworkVariable>(
-            store, "SELECT id FROM nv WHERE holder_kind = ? AND holder_id = ? ORDER BY nv_index",
-            {static_cast<int64_t>(holder), holderId});
-    });
+    return NetworkVariables(store, holder, holderId, where);
 }
 
 }  // namespace netdb

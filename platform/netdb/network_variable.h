@@ -74,9 +74,15 @@ class NetworkVariable : public DbObject {
 // The variables of a holder. Unlike other collections, `Item(int)` takes the device index.
 class NetworkVariables : public Collection<NetworkVariable> {
   public:
-    using Collection::Collection;
+    NetworkVariables(std::shared_ptr<Store> store, Holder holder, int64_t holderId,
+                     std::string where);
     using Collection::Item;
     std::shared_ptr<NetworkVariable> Item(int deviceIndex) const;
+
+  private:
+    std::shared_ptr<Store> store_;
+    Holder holder_;
+    int64_t holderId_;
 };
 
 NetworkVariables variablesOf(const std::shared_ptr<Store>& store, Holder holder, int64_t holderId,

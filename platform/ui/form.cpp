@@ -238,6 +238,11 @@ Control& Form::control(std::string_view name, int index) const {
                           "No control " + std::string(name) + " on form " + name_);
 }
 
+void Form::wrongKind(std::string_view name, int index) const {
+    raiseUi(uierr::kTypeMismatch, "Type mismatch: " + control(name, index).path() + " is a " +
+                                      control(name, index).kind());
+}
+
 void Form::popupMenu(Menu& menu, double x, double y) {
     lastPopup_ = &menu;
     if (hasObservers())

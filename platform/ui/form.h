@@ -118,6 +118,13 @@ class Form {
     // Like findControl but raises: Error 340 for a missing element of an existing control
     // array, platform::errc::kNotFound for an unknown name.
     Control& control(std::string_view name, int index = -1) const;
+    // The same, as a control of kind T (a control of another kind raises Error 13).
+    template <class T>
+    T& controlAs(std::string_view name, int index = -1) const {
+        auto* c = dynamic_cast<T*>(&control(name, index));
+        if (!c) wrongKind(name, index);
+        return *c;
+    }
     const std::vector<ControlArrayBase*>& controlArrays() const { return arrays_; }
     Control* activeControl() const { return active_; }
 
@@ -160,6 +167,7 @@ class Form {
         return true;
     }
     void runModal();
+    [[noreturn]] void wrongKind(std::string_view name, int index) const;
     void resized();
 
     std::string name_;

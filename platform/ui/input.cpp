@@ -170,6 +170,11 @@ void setProperty(std::string_view form, std::string_view control, int index,
     findControl(form, control, index).set(property, value);
 }
 
+void sendKey(Control& control, int code, bool isChar) {
+    requireReachable(control);
+    deliver(control, Key{isChar, code});
+}
+
 void focus(Control& control) {
     requireReachable(control);
     control.setFocus();

@@ -42,6 +42,9 @@ void setProperty(std::string_view form, std::string_view control, int index,
 // Keyboard and mouse.
 void typeKeys(Control& control, std::string_view keys);
 void typeKeys(std::string_view keys);  // to the focused control of the active form
+// One key to the control, as a renderer feeds the user's keys: a character (isChar, its
+// Windows-1252 code) or a key code (vbKeyReturn, vbKeyTab, vbKeyBack ...). No focus change.
+void sendKey(Control& control, int code, bool isChar);
 void focus(Control& control);
 void click(Control& control);  // focus (when it takes one), MouseDown/Up, the effect
 void doubleClick(Control& control);

@@ -206,9 +206,8 @@ void ListView::refresh() { changed("Refresh", true); }
 
 void ListView::userClickItem(int index, bool doubleClick) {
     checkItem(index);
-    bool changedSelection = index != selected_;
     setSelectedItem(index);
-    if (changedSelection) raise(onItemClick, index);
+    raise(onItemClick, index);
     raise(onClick);
     if (doubleClick) raise(onDblClick);
 }

@@ -131,6 +131,8 @@ TEST_F(UiTest, ControlArraysUseSparseIndicesAndPassTheIndexToEvents) {
     f.lbl_sensorID.load(200).setCaption("late");  // wired like the others
     EXPECT_EQ(f.changed, (std::vector<int>{31, 200}));
     EXPECT_EQ(&f.control("lbl_sensorID", 31), &f.lbl_sensorID[31]);
+    EXPECT_EQ(&f.controlAs<ui::Label>("lbl_sensorID", 31), &f.lbl_sensorID[31]);
+    EXPECT_EQ(errorNumber([&] { f.controlAs<ui::TextBox>("lbl_sensorID", 31); }), 13);
 }
 
 TEST_F(UiTest, MissingControlArrayElementRaisesError340) {
@@ -180,6 +182,25 @@ TEST_F(UiTest, TimersTickOnTheVirtualClockWhileLoadedAndEnabled) {
     ui::advance(5000);
     EXPECT_EQ(f.ticks,
               (std::vector<std::string>{"T2@3000", "T1@3500", "T2@4000", "T1@4000", "T2@4300"}));
+}
+
+TEST_F(UiTest, StepsOfAModalFormCanAdvanceTimeAndTheFormsTimerEndsTheLoop) {
+    struct Waiting : ui::Form {
+        Waiting() : ui::Form("frmState") {
+            Timer1.setInterval(500);
+            Timer1.onTimer = [this] {
+                if (++ticks == 3) unload();
+            };
+        }
+        ui::Timer Timer1{this, "Timer1"};
+        int ticks = 0;
+    } f;
+    ui::whenShown("frmState", [](ui::Form&) { ui::advance(1000); });
+    ui::whenShown("frmState", [](ui::Form&) { ui::advance(1000); });
+    f.show(ui::vbModal);
+    EXPECT_EQ(f.ticks, 3);
+    EXPECT_EQ(platform::EventLoop::instance().nowMs(), 2000);
+    EXPECT_EQ(ui::headless().pendingSteps("frmState"), 0u);
 }
 
 }  // namespace
