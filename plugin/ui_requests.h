@@ -1,0 +1,15 @@
+#pragma once
+// The input requests of director scripts (`ui ...` lines, sent over the automation socket as
+// JSON objects) served by the form model's inspection and input API of this process.
+
+#include "platform/ui/value.h"
+
+namespace plugin {
+
+// {"op":"get","form":"fMain","control":"txtnci","index":5,"property":"Text"} and the other
+// requests of a script's ui lines: forms, boxes, get, set, key, click, focus, answer,
+// answer-file, advance. A control of "" or "Me" is the form itself. Throws platform::Error for
+// a request it cannot serve, naming what was wrong.
+ui::Value serveUiRequest(const ui::Value& request);
+
+}  // namespace plugin
