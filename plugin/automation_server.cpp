@@ -11,7 +11,7 @@
 #include "platform/core/paths.h"
 #include "plugin/automation_object.h"
 #include "plugin/plugin_state.h"
-#include "plugin/ui_requests.h"
+#include "platform/ui/ui_requests.h"
 
 namespace plugin {
 namespace {
@@ -63,7 +63,7 @@ int runAutomationServer(int argc, char** argv, RendererHook renderer) {
     try {
         automation::Server server(loop);
         server.registerClass(std::string(kProgId), [] { return std::make_shared<PlugInObject>(); });
-        server.setUiHandler(serveUiRequest);
+        server.setUiHandler(ui::serveUiRequest);
         server.listen();
         loop.run();
         server.close();

@@ -1,7 +1,25 @@
 #!/usr/bin/env bash
-# The main job of `make demo`, on the Release build given as $1.
+# The main job of `make demo`, on the Release build given as $1: a fresh platform home with the
+# embedded default network database, the demo network of simulated MBX-440 devices, the
+# plug-in registered as an automation server, and a director script that opens a device.
 set -euo pipefail
-build=${1:-build/release}
-echo "Built the Release tree in $build."
-echo "The platform core (event loop, clocks, files, code pages) is in place; the demo grows as the"
-echo "network database, the director and the plug-in land."
+build=$(cd "${1:-build/release}" && pwd)
+root=$(cd "$(dirname "$0")/.." && pwd)
+export QBX_HOME=${QBX_DEMO_HOME:-$root/build/demo-home}
+export QBX_HEADLESS=1
+qbx="$build/tools/qbx/qbx"
+plugin="$build/plugin/Korvane_MBX-440"
+
+rm -rf "$QBX_HOME"
+echo "== Platform home $QBX_HOME"
+"$qbx" init
+echo "== Demo network"
+"$qbx" demo-network
+"$qbx" device list Demo
+echo "== Registering the plug-in's automation server"
+"$plugin" /regserver
+echo "== Director script data/scripts/demo.qbx"
+"$qbx" script "$root/data/scripts/demo.qbx"
+echo "== One device of the network"
+"$qbx" cp get "Demo/Ground floor/Office 0.01" "F:0/C:3:40"
+echo "Done: the director created the plug-in, opened network \"Demo\" and configured \"Demo/Ground floor/Office 0.01\"."

@@ -10,9 +10,11 @@
 
 namespace platform {
 namespace {
+// Never destroyed: objects of other libraries (forms, timers) may still use the loop while the
+// process's static objects are destroyed at exit.
 std::unique_ptr<EventLoop>& globalLoop() {
-    static std::unique_ptr<EventLoop> loop;
-    return loop;
+    static auto* loop = new std::unique_ptr<EventLoop>;
+    return *loop;
 }
 
 struct DepthGuard {

@@ -16,18 +16,18 @@
 namespace ui {
 namespace {
 std::vector<Form*>& registry() {
-    static std::vector<Form*> forms;
-    return forms;
+    static auto* forms = new std::vector<Form*>;  // never destroyed: forms of other
+    return *forms;                               // libraries may outlive this one at exit
 }
 // Visible forms, the active one last.
 std::vector<Form*>& zOrder() {
-    static std::vector<Form*> order;
-    return order;
+    static auto* order = new std::vector<Form*>;
+    return *order;
 }
 // Forms in their modal loops, the innermost last.
 std::vector<Form*>& modalStack() {
-    static std::vector<Form*> stack;
-    return stack;
+    static auto* stack = new std::vector<Form*>;
+    return *stack;
 }
 void erase(std::vector<Form*>& v, Form* f) { v.erase(std::remove(v.begin(), v.end(), f), v.end()); }
 

@@ -7,8 +7,8 @@
 namespace ui {
 
 Headless& headless() {
-    static Headless h;
-    return h;
+    static auto* h = new Headless;  // never destroyed (see the form registry)
+    return *h;
 }
 
 int Headless::show(const MessageBoxRequest& request) {

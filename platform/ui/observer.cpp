@@ -11,8 +11,8 @@ struct Observers {
     ObserverId next = 1;
 };
 Observers& observers() {
-    static Observers o;
-    return o;
+    static auto* o = new Observers;  // never destroyed (see the form registry)
+    return *o;
 }
 }  // namespace
 

@@ -7,8 +7,8 @@ namespace ui {
 Form* activeFormOfScreen();  // form.cpp
 
 Screen& screen() {
-    static Screen s;
-    return s;
+    static auto* s = new Screen;  // never destroyed (see the form registry)
+    return *s;
 }
 
 void Screen::setSize(int widthTwips, int heightTwips) {

@@ -20,8 +20,8 @@ struct Installed {
     std::shared_ptr<PrinterDialogService> printers = headlessAs<PrinterDialogService>();
 };
 Installed& installed() {
-    static Installed i;
-    return i;
+    static auto* i = new Installed;  // never destroyed (see the form registry)
+    return *i;
 }
 }  // namespace
 

@@ -1,6 +1,6 @@
 // The scripts' ui requests reach the plug-in's windows through the form model.
 
-#include "plugin/ui_requests.h"
+#include "platform/ui/ui_requests.h"
 
 #include <gtest/gtest.h>
 
@@ -21,16 +21,16 @@ class UiRequestsTest : public testing::PlugInTest {
 
 TEST_F(UiRequestsTest, GetSetAndTypeOnTheMainWindow) {
     api.setVisible(true);
-    EXPECT_EQ(serveUiRequest({{"op", "get"}, {"form", "fMain"}, {"property", "Caption"}}),
+    EXPECT_EQ(ui::serveUiRequest({{"op", "get"}, {"form", "fMain"}, {"property", "Caption"}}),
               "Korvane Controls Ltd    ");
-    serveUiRequest({{"op", "set"},
+    ui::serveUiRequest({{"op", "set"},
                     {"form", "fMain"},
                     {"control", "txtnci"},
                     {"index", 5},
                     {"property", "Text"},
                     {"value", "21,5"}});
     EXPECT_EQ(editor::mainForm().txtnci[5].text(), "21,5");
-    EXPECT_EQ(serveUiRequest({{"op", "get"},
+    EXPECT_EQ(ui::serveUiRequest({{"op", "get"},
                               {"form", "fMain"},
                               {"control", "txtnci"},
                               {"index", 5},
@@ -39,24 +39,24 @@ TEST_F(UiRequestsTest, GetSetAndTypeOnTheMainWindow) {
 
     auto& field = editor::mainForm().txtnci[7];
     field.setVisible(true);
-    serveUiRequest({{"op", "key"},
+    ui::serveUiRequest({{"op", "key"},
                     {"form", "fMain"},
                     {"control", "txtnci"},
                     {"index", 7},
                     {"text", "12{BS}3"}});
     EXPECT_EQ(field.text(), "13");
 
-    const Value forms = serveUiRequest({{"op", "forms"}});
+    const Value forms = ui::serveUiRequest({{"op", "forms"}});
     ASSERT_TRUE(forms.is_array());
     EXPECT_FALSE(forms.empty());
 }
 
 TEST_F(UiRequestsTest, AnswersTheNextMessageBox) {
-    serveUiRequest({{"op", "answer"}, {"button", "No"}});
+    ui::serveUiRequest({{"op", "answer"}, {"button", "No"}});
     EXPECT_EQ(ui::msgBox("Sure?", ui::vbYesNo), ui::vbNo);
-    serveUiRequest({{"op", "answer"}, {"button", 6}});
+    ui::serveUiRequest({{"op", "answer"}, {"button", 6}});
     EXPECT_EQ(ui::msgBox("Sure?", ui::vbYesNo), ui::vbYes);
-    EXPECT_EQ(serveUiRequest({{"op", "boxes"}}).size(), 2u);
+    EXPECT_EQ(ui::serveUiRequest({{"op", "boxes"}}).size(), 2u);
 }
 
 TEST_F(UiRequestsTest, BadRequestsNameWhatIsWrong) {
@@ -69,7 +69,7 @@ TEST_F(UiRequestsTest, BadRequestsNameWhatIsWrong) {
         {{"op", "advance"}, {"ms", -5}},
     };
     for (const auto& request : bad)
-        EXPECT_THROW(serveUiRequest(request), platform::Error) << request;
+        EXPECT_THROW(ui::serveUiRequest(request), platform::Error) << request;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // qbx init: creates or completes the platform home.
 #include <iostream>
 
+#include "platform/automation/class_registry.h"
 #include "platform/netdb/platform_home.h"
 #include "tools/qbx/cli.h"
 
@@ -12,6 +13,10 @@ int runInit(Context& ctx, const Args& args) {
     if (const std::string* sep = args.option("decimal-separator")) options.decimalSeparator = *sep;
     auto searched = netdb::defaultDataDirs();
     auto report = netdb::initPlatformHome(ctx.home(), options);
+    // The device controls library's classes, so directors and the plug-in can create them by
+    // identifier.
+    for (const char* progId : {"WcxDevCtrs.ArvLog", "WcxDevCtrs.ArvStsBar"})
+        automation::registerInprocServer(progId, QBX_WCXDEVCTRS_LIBRARY);
 
     if (args.json()) {
         nlohmann::json installed = nlohmann::json::array();

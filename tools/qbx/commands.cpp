@@ -11,6 +11,7 @@ int runCp(Context&, const Args&);
 int runNv(Context&, const Args&);
 int runSim(Context&, const Args&);
 int runDemoNetwork(Context&, const Args&);
+int runScript(Context&, const Args&);
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
@@ -104,6 +105,12 @@ const std::vector<Command>& commands() {
          {},
          {"replace"},
          runDemoNetwork},
+        {"script",
+         "  qbx script [FILE|-]",
+         "runs a director script: create, get, put, call, release and ui lines (docs/scripting.md)",
+         {},
+         {},
+         runScript},
     };
     return table;
 }

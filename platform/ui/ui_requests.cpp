@@ -1,11 +1,11 @@
-#include "plugin/ui_requests.h"
+#include "platform/ui/ui_requests.h"
 
 #include <string>
 
 #include "platform/core/error.h"
 #include "platform/ui/ui.h"
 
-namespace plugin {
+namespace ui {
 namespace {
 
 [[noreturn]] void bad(const std::string& why) {
@@ -115,4 +115,4 @@ ui::Value serveUiRequest(const ui::Value& request) {
     bad("The plug-in does not serve the ui request \"" + op + "\"");
 }
 
-}  // namespace plugin
+}  // namespace ui

@@ -1,10 +1,10 @@
 #pragma once
 // The input requests of director scripts (`ui ...` lines, sent over the automation socket as
-// JSON objects) served by the form model's inspection and input API of this process.
+// JSON objects) served by the inspection and input API of this process.
 
 #include "platform/ui/value.h"
 
-namespace plugin {
+namespace ui {
 
 // {"op":"get","form":"fMain","control":"txtnci","index":5,"property":"Text"} and the other
 // requests of a script's ui lines: forms, boxes, get, set, key, click, focus, answer,
@@ -12,4 +12,4 @@ namespace plugin {
 // a request it cannot serve, naming what was wrong.
 ui::Value serveUiRequest(const ui::Value& request);
 
-}  // namespace plugin
+}  // namespace ui
