@@ -50,6 +50,18 @@ void install(const fs::path& from, const fs::path& to) {
     fs::create_directories(to.parent_path());
     platform::writeFileAtomically(to, bytes);
 }
+
+// Copies every file below `from` to the same place below `to`.
+std::vector<fs::path> installTree(const fs::path& from, const fs::path& to) {
+    std::vector<fs::path> installed;
+    for (const auto& entry : fs::recursive_directory_iterator(from)) {
+        if (!entry.is_regular_file()) continue;
+        fs::path target = to / entry.path().lexically_relative(from);
+        install(entry.path(), target);
+        installed.push_back(target);
+    }
+    return installed;
+}
 }  // namespace
 
 HomeReport initPlatformHome(const fs::path& home, const HomeOptions& options) {
@@ -83,13 +95,11 @@ HomeReport initPlatformHome(const fs::path& home, const HomeOptions& options) {
     for (const auto& dir : dirs) {
         if (!fs::is_directory(dir / "xif")) continue;
         report.xifSource = dir / "xif";
-        for (const auto& entry : fs::recursive_directory_iterator(report.xifSource)) {
-            if (!entry.is_regular_file()) continue;
-            fs::path to =
-                importFolder(platformDir) / entry.path().lexically_relative(report.xifSource);
-            install(entry.path(), to);
-            report.xifInstalled.push_back(to);
-        }
+        report.xifInstalled = installTree(report.xifSource, importFolder(platformDir));
+        // The plug-in's resource files are put in place but not added to the catalogue's
+        // index: registering the plug-in does that.
+        if (fs::is_directory(dir / "Types"))
+            report.resourcesInstalled = installTree(dir / "Types", platformDir / "Types");
         break;
     }
 

@@ -33,6 +33,8 @@ struct HomeReport {
     std::filesystem::path xifSource;  // the xif/ folder copied from; empty when none was found
     // Every file below xifSource, installed below Import/Korvane/ keeping its folders.
     std::vector<std::filesystem::path> xifInstalled;
+    // The resource files of the data folder's Types/, installed below the platform's Types/.
+    std::vector<std::filesystem::path> resourcesInstalled;
 };
 
 // $QBX_DATA_DIR, the source tree's data/ folder and the installed share folder, in this order.

@@ -24,7 +24,8 @@ int runInit(Context& ctx, const Args& args) {
         printJson({{"home", ctx.home().string()},
                    {"platformFolder", report.platformFolder.string()},
                    {"xifSource", report.xifSource.string()},
-                   {"xifInstalled", installed}});
+                   {"xifInstalled", installed},
+                   {"resourcesInstalled", report.resourcesInstalled.size()}});
         return 0;
     }
     std::cout << "Platform home " << ctx.home().string() << "\n"
@@ -39,6 +40,8 @@ int runInit(Context& ctx, const Args& args) {
     } else {
         for (const auto& p : report.xifInstalled) std::cout << "XIF file " << p.string() << "\n";
     }
+    for (const auto& p : report.resourcesInstalled)
+        std::cout << "Resource file " << p.string() << "\n";
     return 0;
 }
 
