@@ -6,6 +6,9 @@
 #include "editor/forms.h"
 #include "editor/fprogress.h"
 #include "editor/fstartbild.h"
+#include "model/cp_lookup.h"
+#include "model/transfer_state.h"
+#include "model/update_view.h"
 #include "platform/netdb/object_server.h"
 #include "text/apply_language.h"
 
@@ -54,6 +57,18 @@ void fMain::Form_Unload(int&) {
     // The other windows of the plug-in go with the main window.
     unloadProgressForm();
     unloadSplashForm();
+}
+
+std::shared_ptr<netdb::ConfigProperty> fMain::GetCpByTypeIndex(std::string_view sPathHandle) {
+    return model::GetCpByTypeIndex(sPathHandle, CurrentDevice, model::transferState());
+}
+
+void fMain::UpdateView(int16_t VariantSet, bool RefreshFields, std::string_view HelpKind,
+                       int16_t HelpIndex) {
+    // The editor refresh from the property values is a step of its own that comes with the
+    // editor's pages; until then there is nothing to refresh.
+    model::UpdateView(
+        model::viewSettings(), RTHinweis, [] {}, VariantSet, RefreshFields, HelpKind, HelpIndex);
 }
 
 }  // namespace editor

@@ -1,6 +1,8 @@
 #include "plugin/device_command.h"
 
+#include "editor/fmain.h"
 #include "editor/forms.h"
+#include "model/update_view.h"
 #include "platform/core/log.h"
 #include "platform/ui/services.h"
 #include "plugin/plugin_state.h"
@@ -12,6 +14,8 @@ void ProcessDeviceCommand(const std::shared_ptr<netdb::AppDevice>& TheDevice,
     auto& s = state();
     try {
         s.CurrentDevice = TheDevice;
+        editor::mainForm().CurrentDevice = TheDevice;
+        model::viewSettings().environment.EnvironmentPending = true;
         s.CurrentCommand = row.CommandId;
         // The device's resources, variant, catalogue and values are read here once the device
         // opening is built; until then the device counts as opened.

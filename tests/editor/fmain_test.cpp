@@ -107,5 +107,19 @@ TEST_F(MainWindowTest, TablesFollowTheLanguageSetting) {
     EXPECT_NE(text::PlugInTexts[3], "Initializing plug-in . . .");
 }
 
+TEST_F(MainWindowTest, ReferencesResolveOnTheDeviceBeingConfiguredAndHelpShowsInTheInfoBox) {
+    setLanguage("english");
+    auto device = home.addVariantDevice("Demo", "Floor 1", "MBX 1", 9);
+    auto& main = mainForm();
+    EXPECT_EQ(main.GetCpByTypeIndex("F:0/C:3:40"), nullptr) << "no device yet: not available";
+    main.CurrentDevice = device;
+    auto cp = main.GetCpByTypeIndex("F:9/C:0:49");
+    ASSERT_NE(cp, nullptr);
+    EXPECT_EQ(cp->Reference(), "F:9/C:0:49");
+    main.load();
+    main.UpdateView(0, false, "Nci", 0);
+    EXPECT_NE(main.RTHinweis.text().find("UCPTspMinValue"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace editor
