@@ -23,6 +23,7 @@ fMain::fMain() : ui::Form("fMain"), wcxOS_(std::make_shared<netdb::ObjectServer>
         array->loadRange(0, rows - 1);
         array->forEach([](int, ui::TextBox& box) { box.setVisible(false); });
     }
+    RTHinweis.setVisible(false);  // shown once the window's layout places it
     onLoad = [this] { Form_Load(); };
     onUnload = [this](int& cancel) { Form_Unload(cancel); };
 }

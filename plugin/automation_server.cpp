@@ -9,9 +9,9 @@
 #include "platform/core/error.h"
 #include "platform/core/log.h"
 #include "platform/core/paths.h"
+#include "platform/ui/ui_requests.h"
 #include "plugin/automation_object.h"
 #include "plugin/plugin_state.h"
-#include "platform/ui/ui_requests.h"
 
 namespace plugin {
 namespace {
@@ -46,7 +46,8 @@ bool headlessRequested(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         if (std::string_view(argv[i]) == "--headless") return true;
     if (envIs("QBX_HEADLESS", "1")) return true;
-    return !envSet("DISPLAY") && !envSet("WAYLAND_DISPLAY");
+    // QT_QPA_PLATFORM=offscreen draws without a display (screenshots on servers).
+    return !envSet("DISPLAY") && !envSet("WAYLAND_DISPLAY") && !envSet("QT_QPA_PLATFORM");
 }
 
 int runAutomationServer(int argc, char** argv, RendererHook renderer) {

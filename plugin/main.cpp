@@ -6,17 +6,39 @@
 #include <vector>
 
 #include "platform/automation/class_registry.h"
+#include "platform/ui/ui_requests.h"
 #include "plugin/automation_object.h"
 #include "plugin/automation_server.h"
+#ifdef QBX_HAVE_QT
+#include "platform/qt/qt_renderer.h"
+#endif
+
+namespace {
+// Shows the windows with Qt when a display is there; the forms stay headless otherwise.
+bool startRenderer(int& argc, char** argv) {
+#ifdef QBX_HAVE_QT
+    if (!qtui::qtAvailable()) return false;
+    qtui::startQtRenderer(argc, argv);
+    ui::screenshotWriter() = [](const std::string& dir) {
+        ui::Value paths = ui::Value::array();
+        for (const auto& p : qtui::writeScreenshots(dir)) paths.push_back(p);
+        return paths;
+    };
+    return true;
+#else
+    (void)argc;
+    (void)argv;
+    return false;
+#endif
+}
+}  // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> classes{std::string(plugin::kProgId)};
     if (auto rc = automation::handleServerRegistration(argc, argv, classes)) return *rc;
 
     if (automation::startedForAutomation(argc, argv)) {
-        // The renderer for people (Qt) is passed here once it is built; until then every window
-        // is headless.
-        return plugin::runAutomationServer(argc, argv, nullptr);
+        return plugin::runAutomationServer(argc, argv, startRenderer);
     }
 
     std::string line;

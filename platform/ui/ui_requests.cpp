@@ -112,7 +112,19 @@ ui::Value serveUiRequest(const ui::Value& request) {
         ui::advance(ms->get<int64_t>());
         return nullptr;
     }
+    if (op == "screenshot") {
+        if (!screenshotWriter())
+            bad("No renderer draws the windows of this process, so there is nothing to take a "
+                "screenshot of (start it with a display or QT_QPA_PLATFORM=offscreen, without "
+                "--headless)");
+        return screenshotWriter()(textOf(request, "dir"));
+    }
     bad("The plug-in does not serve the ui request \"" + op + "\"");
+}
+
+std::function<Value(const std::string&)>& screenshotWriter() {
+    static auto* writer = new std::function<Value(const std::string&)>;
+    return *writer;
 }
 
 }  // namespace ui
