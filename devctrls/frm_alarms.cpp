@@ -24,7 +24,7 @@ int alarmColumnUnit(int listWidth) {
 
 frmAlarms::frmAlarms() : ViewerForm("frmAlarms", "Unifex Alarms", "lstAlarms") {
     move(0, 0, 5400, 2700);
-    lstAlarms.move(0, 0, 5280, 2280);
+    fillWithList();
     onLoad = [this] { Form_Load(); };
 }
 

@@ -14,8 +14,8 @@ const char* const frmStatus::kRowNames[23] = {
 };
 
 frmStatus::frmStatus() : ViewerForm("frmStatus", "Unifex Status", "lstStatus") {
-    move(0, 0, 3300, 5700);
-    lstStatus.move(0, 0, 3180, 5280);
+    move(0, 0, 3300, 7200);  // all 23 rows without scrolling
+    fillWithList();
     ImageList1.add("LEDON", "devctrls:ledon");
     ImageList1.add("LEDOFF", "devctrls:ledoff");
     lstStatus.setSmallIcons(&ImageList1);

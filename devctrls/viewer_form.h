@@ -24,6 +24,8 @@ class ViewerForm : public ui::Form {
     ui::Timer Timer1{this, "Timer1"};
 
   protected:
+    // The list covers the window's inner area (call after the window has its size).
+    void fillWithList() { list_.move(0, 0, scaleWidth(), scaleHeight()); }
     // Runs `refresh`; on a failure shows the box naming `routine` and returns false.
     bool guarded(const char* routine, const std::function<void()>& refresh);
     // Remembers nothing itself: runs the first refresh and starts the timer whatever it gave.

@@ -1,6 +1,7 @@
 #pragma once
-// The splash window shown while the plug-in starts and while devices are searched: pictures,
-// the product line, and a label and progress bar that the device search drives.
+// The splash window shown while the plug-in starts and while devices are searched: the maker's
+// banner with the product, the product line, and a label and progress bar that the device
+// search drives.
 
 #include "platform/ui/ui.h"
 
@@ -10,7 +11,11 @@ class fStartbild : public ui::Form {
   public:
     fStartbild();
 
-    ui::Image imgLogo{this, "imgLogo"};
+    // The banner is drawn from controls, so it stays sharp at any screen resolution.
+    ui::PictureBox picBanner{this, "picBanner"};
+    ui::Label lblMaker{this, "lblMaker"};
+    ui::Label lblModel{this, "lblModel"};
+    ui::Label lblKind{this, "lblKind"};
     ui::Label lblProduct{this, "lblProduct"};
     ui::Label lblGeraet{this, "lblGeraet"};
     ui::ProgressBar Progr_Geraete{this, "Progr_Geraete"};

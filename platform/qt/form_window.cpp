@@ -63,8 +63,16 @@ FormWindow::~FormWindow() {
 }
 
 void FormWindow::build() {
+    pending_.clear();
     for (ui::Control* c : form_.controls()) ensureView(*c);
     rebuildMenus();
+}
+
+void FormWindow::createPendingViews() {
+    if (pending_.empty()) return;
+    for (ui::Control* c : form_.controls())
+        if (pending_.count(c)) ensureView(*c);
+    pending_.clear();
 }
 
 ControlView* FormWindow::view(const ui::Control* control) const {
@@ -109,6 +117,11 @@ void FormWindow::controlChanged(const ui::Change& change) {
         return;
     }
     ControlView* v = view(c);
+    if (!v && pending_.count(c)) {
+        // Still in a base class constructor the control has no kind to show yet.
+        v = ensureView(*c);
+        if (v) pending_.erase(c);
+    }
     if (!v) return;
     if (change.property == "EnsureVisible")
         v->ensureVisible(change.value.is_number() ? change.value.get<int>() : 0);
@@ -119,6 +132,7 @@ void FormWindow::controlChanged(const ui::Change& change) {
 }
 
 void FormWindow::controlDestroyed(const ui::Control* control) {
+    pending_.erase(control);
     auto it = views_.find(control);
     if (it == views_.end()) {
         // Menus have no view; the bar must not keep an entry of a menu item that is gone.

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <set>
 
 #include "platform/ui/observer.h"
 
@@ -43,6 +44,10 @@ class FormWindow {
     ControlView* ensureView(ui::Control& control);
     QWidget* parentFor(const ui::Control& control, QPoint& offset);
 
+    // A control created while the window exists gets its view once it is fully constructed:
+    // at its first property change or at the next Qt pass (its constructor announces it).
+    void controlCreated(const ui::Control* control) { pending_.insert(control); }
+    void createPendingViews();
     void controlChanged(const ui::Change& change);
     void controlDestroyed(const ui::Control* control);
     void formChanged();  // caption, geometry, colours, state of the form
@@ -66,6 +71,7 @@ class FormWindow {
     QMenuBar* menuBar_ = nullptr;
     std::vector<QMenu*> menus_;
     std::map<const ui::Control*, std::unique_ptr<ControlView>> views_;
+    std::set<const ui::Control*> pending_;
 };
 
 }  // namespace qtui

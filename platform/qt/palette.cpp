@@ -165,10 +165,9 @@ QPixmap standard(const QString& name, int size) {
     return QApplication::style()->standardIcon(sp).pixmap(size, size);
 }
 
-}  // namespace
-
-QPixmap resolvePicture(const ui::Form* form, const std::string& picture, int size) {
-    if (picture.empty()) return {};
+// The picture a name stands for: a file, an entry of an image list of the form ("list:key"), a
+// drawn or a standard icon; null when there is none.
+QPixmap findPicture(const ui::Form* form, const std::string& picture, int size) {
     const QString name = qs(picture);
     if (QFileInfo::exists(name)) {
         QPixmap pm(name);
@@ -183,8 +182,8 @@ QPixmap resolvePicture(const ui::Form* form, const std::string& picture, int siz
                     const std::string& inner = list->item(key).picture;
                     // An image list entry may itself name a built-in icon; its key is the
                     // fallback name (a list of "OK", "ERR" ... needs no files).
-                    QPixmap pm = resolvePicture(nullptr, inner.empty() ? key : inner, size);
-                    if (pm.isNull()) pm = resolvePicture(nullptr, key, size);
+                    QPixmap pm = findPicture(nullptr, inner.empty() ? key : inner, size);
+                    if (pm.isNull()) pm = findPicture(nullptr, key, size);
                     return pm;
                 }
             }
@@ -192,6 +191,14 @@ QPixmap resolvePicture(const ui::Form* form, const std::string& picture, int siz
     }
     QPixmap pm = drawn(name, size);
     if (pm.isNull()) pm = standard(name, size);
+    return pm;
+}
+
+}  // namespace
+
+QPixmap resolvePicture(const ui::Form* form, const std::string& picture, int size) {
+    if (picture.empty()) return {};
+    QPixmap pm = findPicture(form, picture, size);
     if (pm.isNull()) {
         static std::set<std::string> reported;
         if (reported.insert(picture).second)

@@ -91,6 +91,7 @@ void Renderer::detachLoop() {
 bool Renderer::processEvents() {
     ++pumpDepth_;
     bool any = false;
+    for (auto& [form, w] : windows_) w->createPendingViews();
     if (auto* dispatcher = QCoreApplication::eventDispatcher())
         any = dispatcher->processEvents(QEventLoop::AllEvents);
     syncFocus();
@@ -183,7 +184,7 @@ void Renderer::onChange(const ui::Change& c) {
             if (auto* w = window(c.form)) w->hidden();
             break;
         case K::ControlCreated:
-            if (auto* w = window(c.form)) w->ensureView(*c.control);
+            if (auto* w = window(c.form)) w->controlCreated(c.control);
             break;
         case K::ControlDestroyed:
             if (auto* w = window(c.form)) w->controlDestroyed(c.control);

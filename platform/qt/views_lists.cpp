@@ -25,10 +25,7 @@ constexpr int kTwips = 15;
 
 QIcon listIcon(const ui::ImageList* list, const std::string& key) {
     if (!list || key.empty() || !list->hasKey(key)) return {};
-    const std::string& picture = list->item(key).picture;
-    QPixmap pm = resolvePicture(&list->form(), picture.empty() ? key : picture, list->imageWidth());
-    if (pm.isNull()) pm = resolvePicture(nullptr, key, list->imageWidth());
-    return QIcon(pm);
+    return QIcon(resolvePicture(&list->form(), list->name() + ":" + key, list->imageWidth()));
 }
 
 // The tab row on top, a framed panel below, and one page widget per tab over the panel; the

@@ -39,7 +39,6 @@ class ControlArrayBase {
     virtual ~ControlArrayBase();
     [[noreturn]] void missing(int index) const;
     [[noreturn]] void alreadyLoaded(int index) const;
-    void created(Control& element) const;  // tells the observers about a new element
     static void copyDesign(const Control& from, Control& to);
 
   private:
@@ -77,7 +76,6 @@ class ControlArray : public ControlArrayBase {
         T& ref = *element;
         elements_.emplace(index, std::move(element));
         for (auto& wire : wiring_) wire(ref);
-        created(ref);
         return ref;
     }
     // Creates the element `index` like the lowest existing element, as the toolkit's Load does:
@@ -92,7 +90,6 @@ class ControlArray : public ControlArrayBase {
         copyDesign(model, ref);
         elements_.emplace(index, std::move(element));
         for (auto& wire : wiring_) wire(ref);
-        created(ref);
         return ref;
     }
     // Creates every index of first..last that does not exist yet.

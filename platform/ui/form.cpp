@@ -55,7 +55,12 @@ Form::~Form() {
     notifyForm(Change::Kind::FormDestroyed, this);
 }
 
-void Form::addControl(Control* c) { controls_.push_back(c); }
+void Form::addControl(Control* c) {
+    controls_.push_back(c);
+    // Called from the control's base constructor: observers note the control and look at it
+    // once it is complete (at its first property change or later).
+    if (hasObservers()) notify(Change{Change::Kind::ControlCreated, this, c, {}, c->path()});
+}
 
 void Form::removeControl(Control* c) {
     if (active_ == c) active_ = nullptr;
@@ -360,11 +365,6 @@ void ControlArrayBase::missing(int index) const {
 void ControlArrayBase::alreadyLoaded(int index) const {
     raiseUi(uierr::kAlreadyLoaded, "Object already loaded: " + form_->name() + "." + name_ + "(" +
                                        std::to_string(index) + ")");
-}
-
-void ControlArrayBase::created(Control& element) const {
-    if (hasObservers())
-        notify(Change{Change::Kind::ControlCreated, form_, &element, {}, element.path()});
 }
 
 }  // namespace ui

@@ -5,7 +5,9 @@
 // destruction of controls, forms being loaded, shown, hidden and unloaded, and every message box
 // or file dialog requested. Values are only built when someone observes (see hasObservers()).
 // The controls a form is constructed with are announced with the form (FormCreated, then walk
-// Form::controls()); ControlCreated reports control array elements loaded later. A ListView
+// Form::controls()); ControlCreated reports every control created later (control array elements,
+// parts a library adds to a host form) from the control's base constructor, before its own
+// class is complete: observers look at it at its first property change or later. A ListView
 // reports added rows one by one ("ListItems.Add" with {index, item}), other collections
 // ("List", "Panels", "Nodes", "Tabs" ...) as the whole new collection.
 

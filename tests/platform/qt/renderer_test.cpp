@@ -145,3 +145,32 @@ TEST_F(QtTest, ScreenshotsOfEveryVisibleForm) {
     d.hide();
     EXPECT_EQ(qtui::writeScreenshots(dir.string()).size(), 1u);
 }
+
+TEST_F(QtTest, ControlsCreatedAfterTheWindowGetTheirWidgets) {
+    fDialog d;
+    d.show();
+    pump();
+    // A part a library adds to the shown form, inside a container created with it.
+    auto box = std::make_unique<ui::PictureBox>(&d, "picPart");
+    box->move(60, 60, 1500, 600);
+    auto label = std::make_unique<ui::Label>(&d, "lblPart");
+    label->setContainer(*box);
+    label->setCaption("added later");
+    label->move(30, 30, 1200, 255);
+    auto late = std::make_unique<ui::Label>(&d, "lblLate");  // no change before the next pass
+    pump();
+    auto* l = widgetOf<QLabel>(*label);
+    ASSERT_NE(l, nullptr);
+    EXPECT_EQ(l->text(), "added later");
+    EXPECT_EQ(l->parentWidget(), widgetOf(*box));
+    EXPECT_TRUE(l->isVisibleTo(windowOf(d)));
+    EXPECT_NE(widgetOf<QLabel>(*late), nullptr);
+    // Gone with its control, whether its view was made or not.
+    label.reset();
+    late.reset();
+    auto never = std::make_unique<ui::Label>(&d, "lblNever");
+    never.reset();
+    pump();
+    for (const char* path : {"fDialog.lblPart", "fDialog.lblLate", "fDialog.lblNever"})
+        for (QWidget* w : QApplication::allWidgets()) EXPECT_NE(w->objectName(), path);
+}
