@@ -11,6 +11,7 @@
 #include "platform/core/paths.h"
 #include "platform/ui/ui_requests.h"
 #include "plugin/automation_object.h"
+#include "plugin/end_plugin.h"
 #include "plugin/plugin_state.h"
 
 namespace plugin {
@@ -60,6 +61,7 @@ int runAutomationServer(int argc, char** argv, RendererHook renderer) {
 
     // EndPlugIn ends the run by leaving the loop; main then returns.
     state().endProcess = [&loop] { loop.quit(); };
+    endWhenTheLastWindowCloses();
 
     try {
         automation::Server server(loop);

@@ -2,9 +2,11 @@
 
 #include "editor/fmain.h"
 #include "editor/forms.h"
+#include "platform/core/event_loop.h"
 #include "platform/core/steps.h"
 #include "platform/netdb/network.h"
 #include "platform/netdb/object_server.h"
+#include "platform/ui/form.h"
 #include "plugin/plugin_state.h"
 
 namespace plugin {
@@ -37,6 +39,26 @@ void EndPlugIn() {
     });
     s.processEnded = true;
     if (s.endProcess) s.endProcess();
+}
+
+namespace {
+bool unused() {
+    const auto& s = state();
+    if (s.processEnded || s.InstanceCount != 0) return false;
+    for (const ui::Form* f : ui::forms())
+        if (f->isLoaded()) return false;
+    return true;
+}
+}  // namespace
+
+ui::ObserverId endWhenTheLastWindowCloses() {
+    return ui::addObserver([](const ui::Change& c) {
+        if (c.kind != ui::Change::Kind::FormUnloaded || !unused()) return;
+        // Not from inside the unload: its handlers are still running.
+        platform::EventLoop::instance().post([] {
+            if (unused()) EndPlugIn();
+        });
+    });
 }
 
 }  // namespace plugin

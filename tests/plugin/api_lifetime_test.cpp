@@ -7,6 +7,8 @@
 
 #include "editor/fmain.h"
 #include "editor/forms.h"
+#include "platform/core/event_loop.h"
+#include "platform/ui/input.h"
 #include "platform/netdb/netdb.h"
 #include "plugin/end_plugin.h"
 #include "plugin/qbx_plugin_api.h"
@@ -73,6 +75,31 @@ TEST_F(LifetimeTest, TheLastReleaseWithTheWindowVisibleKeepsTheRun) {
     QBXPlugInAPI again;
     EXPECT_FALSE(state().NetworkOpen);
     EXPECT_EQ(state().InstanceCount, 1);
+}
+
+TEST_F(LifetimeTest, ClosingTheLastWindowEndsTheRunOnlyWhenNoDirectorHoldsAnObject) {
+    int ended = 0;
+    state().endProcess = [&] { ++ended; };
+    const auto watch = endWhenTheLastWindowCloses();
+    auto api = std::make_unique<QBXPlugInAPI>();
+    api->setNetworkName("Demo");
+    api->SendCommand(13, 7, "Demo/Floor 1/MBX 1");
+    api->setVisible(true);
+    auto network = state().CurrentNetwork;
+
+    // A director still holds its object: the window goes, the run stays.
+    ui::closeForm(editor::mainForm());
+    platform::doEvents();
+    EXPECT_EQ(ended, 0);
+    api->setVisible(true);
+    api.reset();
+    EXPECT_EQ(ended, 0);
+
+    ui::closeForm(editor::mainForm());
+    platform::doEvents();
+    EXPECT_EQ(ended, 1);
+    EXPECT_FALSE(network->IsOpen());
+    ui::removeObserver(watch);
 }
 
 TEST_F(LifetimeTest, EndPlugInSkipsFailingStepsAndStillEnds) {
