@@ -9,6 +9,7 @@ namespace editor {
 
 fProgress::fProgress() : ui::Form("fProgress") {
     setBorderStyle(ui::vbFixedToolWindow);
+    setCaption("");  // a bare title bar, not the form's name
     setWidth(4800);
     setHeight(900);
     lblStatus.setCaption(" Initialisiere PlugIn....");

@@ -190,7 +190,11 @@ void FormWindow::formChanged() {
             break;
     }
     if (!form_.controlBox()) flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (window_->windowFlags() != flags) {
+    // Compared with what was set last, not with windowFlags(): Qt adds hints of its own, and
+    // setting the flags again recreates the native window (it then loses its contents).
+    if (!flagsSet_ || flags != flags_) {
+        flags_ = flags;
+        flagsSet_ = true;
         const bool vis = window_->isVisible();
         window_->setWindowFlags(flags);
         if (vis) window_->show();
@@ -228,13 +232,23 @@ void FormWindow::shown(bool modal) {
     static_cast<Window*>(window_.data())->closing = false;
     renderer_.endMirror();
     formChanged();
+    // The window appears at the next Qt pass, where the form has its final place: a form's
+    // Load often moves it right after showing it, and a window moved while the window manager
+    // is still mapping it can stay unpainted.
+    showPending_ = true;
+}
+
+void FormWindow::showIfPending() {
+    if (!showPending_ || !window_) return;
+    showPending_ = false;
+    formChanged();
     window_->show();
     window_->raise();
     window_->activateWindow();
-    renderer_.syncFocus();
 }
 
 void FormWindow::hidden() {
+    showPending_ = false;
     if (!window_ || !window_->isVisible()) return;
     static_cast<Window*>(window_.data())->closing = true;
     window_->hide();

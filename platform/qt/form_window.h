@@ -51,7 +51,9 @@ class FormWindow {
     void controlChanged(const ui::Change& change);
     void controlDestroyed(const ui::Control* control);
     void formChanged();  // caption, geometry, colours, state of the form
-    void shown(bool modal);
+    void shown(bool modal);  // the window appears at the next Qt pass (showIfPending)
+    bool showPending() const { return showPending_; }
+    void showIfPending();
     void hidden();
     void popup(ui::Menu& menu, double x, double y);
     void rebuildMenus();
@@ -69,6 +71,9 @@ class FormWindow {
     QPointer<QWidget> window_;
     QWidget* client_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
+    Qt::WindowFlags flags_;
+    bool flagsSet_ = false;
+    bool showPending_ = false;
     std::vector<QMenu*> menus_;
     std::map<const ui::Control*, std::unique_ptr<ControlView>> views_;
     std::set<const ui::Control*> pending_;

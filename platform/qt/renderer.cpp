@@ -91,7 +91,14 @@ void Renderer::detachLoop() {
 bool Renderer::processEvents() {
     ++pumpDepth_;
     bool any = false;
-    for (auto& [form, w] : windows_) w->createPendingViews();
+    // Showing a window can run input handlers (focus) that unload forms: look each one up again.
+    std::vector<const ui::Form*> appearing;
+    for (auto& [form, w] : windows_) {
+        w->createPendingViews();
+        if (w->showPending()) appearing.push_back(form);
+    }
+    for (const ui::Form* f : appearing)
+        if (FormWindow* w = window(f)) w->showIfPending();
     if (auto* dispatcher = QCoreApplication::eventDispatcher())
         any = dispatcher->processEvents(QEventLoop::AllEvents);
     syncFocus();

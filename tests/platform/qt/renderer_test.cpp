@@ -98,7 +98,12 @@ TEST_F(QtTest, FormGeometryCaptionAndHiding) {
     d.show();
     QWidget* w = windowOf(d);
     ASSERT_NE(w, nullptr);
+    // The window appears at the next Qt pass, in the place the form has by then.
+    EXPECT_FALSE(w->isVisible());
+    d.move(1500, 1200);
+    pump();
     EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->pos(), QPoint(100, 80));
     EXPECT_EQ(w->windowTitle(), "Dialog");
     EXPECT_EQ(w->size(), QSize(d.scaleWidth() / 15, d.scaleHeight() / 15));
     d.setCaption("Other");
@@ -111,6 +116,7 @@ TEST_F(QtTest, ModalFormBlocksItsCallerUntilTheUserClosesIt) {
     fDialog d;
     bool returned = false, sawModalWindow = false;
     platform::EventLoop::instance().post([&] {
+        pump();
         QWidget* w = windowOf(d);
         sawModalWindow = w && w->isVisible() && w->isModal() && !returned;
         if (w) w->close();  // the user closes the window: the model unloads the form
