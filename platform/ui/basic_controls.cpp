@@ -5,7 +5,8 @@
 
 namespace ui {
 
-Label::Label(Form* form, std::string name, int index) : Control(form, std::move(name), index) {}
+Label::Label(Form* form, std::string name, int index)
+    : WithProperties(form, std::move(name), index) {}
 void Label::setCaption(const std::string& c) {
     if (c == caption_) return;
     caption_ = c;
@@ -16,44 +17,18 @@ void Label::setAlignment(int a) { assign(alignment_, a, "Alignment"); }
 void Label::setAutoSize(bool v) { assign(autoSize_, v, "AutoSize"); }
 void Label::setWordWrap(bool v) { assign(wordWrap_, v, "WordWrap"); }
 void Label::setBackStyle(int v) { assign(backStyle_, v, "BackStyle"); }
-bool Label::getProperty(std::string_view n, Value& out) const {
-    if (iequals(n, "Caption"))
-        out = caption_;
-    else if (iequals(n, "Alignment"))
-        out = alignment_;
-    else if (iequals(n, "AutoSize"))
-        out = autoSize_;
-    else if (iequals(n, "WordWrap"))
-        out = wordWrap_;
-    else if (iequals(n, "BackStyle"))
-        out = backStyle_;
-    else
-        return Control::getProperty(n, out);
-    return true;
-}
-bool Label::setProperty(std::string_view n, const Value& v) {
-    if (iequals(n, "Caption"))
-        setCaption(asString(v));
-    else if (iequals(n, "Alignment"))
-        setAlignment(asInt(v));
-    else if (iequals(n, "AutoSize"))
-        setAutoSize(asBool(v));
-    else if (iequals(n, "WordWrap"))
-        setWordWrap(asBool(v));
-    else if (iequals(n, "BackStyle"))
-        setBackStyle(asInt(v));
-    else
-        return Control::setProperty(n, v);
-    return true;
-}
-std::vector<std::string> Label::propertyNames() const {
-    auto names = Control::propertyNames();
-    names.insert(names.end(), {"Caption", "Alignment", "AutoSize", "WordWrap", "BackStyle"});
-    return names;
+const PropertyTable<Label>& Label::propertyTable() {
+    static const auto table = PropertyTable<Label>()
+                                  .add("Caption", &Label::caption, &Label::setCaption)
+                                  .add("Alignment", &Label::alignment, &Label::setAlignment)
+                                  .add("AutoSize", &Label::autoSize, &Label::setAutoSize)
+                                  .add("WordWrap", &Label::wordWrap, &Label::setWordWrap)
+                                  .add("BackStyle", &Label::backStyle, &Label::setBackStyle);
+    return table;
 }
 
 CommandButton::CommandButton(Form* form, std::string name, int index)
-    : Control(form, std::move(name), index) {}
+    : WithProperties(form, std::move(name), index) {}
 void CommandButton::setCaption(const std::string& c) { assign(caption_, c, "Caption"); }
 void CommandButton::setDefault(bool v) { assign(default_, v, "Default"); }
 void CommandButton::setCancel(bool v) { assign(cancel_, v, "Cancel"); }
@@ -62,40 +37,23 @@ void CommandButton::userKeyDown(int&, int) {}
 void CommandButton::userChar(int keyAscii) {
     if (keyAscii == ' ' || keyAscii == '\r') press();
 }
-bool CommandButton::getProperty(std::string_view n, Value& out) const {
-    if (iequals(n, "Caption"))
-        out = caption_;
-    else if (iequals(n, "Default"))
-        out = default_;
-    else if (iequals(n, "Cancel"))
-        out = cancel_;
-    else if (iequals(n, "Value"))
-        out = false;
-    else
-        return Control::getProperty(n, out);
-    return true;
-}
-bool CommandButton::setProperty(std::string_view n, const Value& v) {
-    if (iequals(n, "Caption"))
-        setCaption(asString(v));
-    else if (iequals(n, "Default"))
-        setDefault(asBool(v));
-    else if (iequals(n, "Cancel"))
-        setCancel(asBool(v));
-    else if (iequals(n, "Value")) {
-        if (asBool(v)) press();
-    } else
-        return Control::setProperty(n, v);
-    return true;
-}
-std::vector<std::string> CommandButton::propertyNames() const {
-    auto names = Control::propertyNames();
-    names.insert(names.end(), {"Caption", "Default", "Cancel"});
-    return names;
+const PropertyTable<CommandButton>& CommandButton::propertyTable() {
+    using C = CommandButton;
+    static const auto table = PropertyTable<C>()
+                                  .add("Caption", &C::caption, &C::setCaption)
+                                  .add("Default", &C::isDefault, &C::setDefault)
+                                  .add("Cancel", &C::isCancel, &C::setCancel)
+                                  // Value = True presses the button; it always reads False.
+                                  .unlisted(
+                                      "Value", [](const C&) { return Value(false); },
+                                      [](C& c, const Value& v) {
+                                          if (asBool(v)) c.press();
+                                      });
+    return table;
 }
 
 CheckBox::CheckBox(Form* form, std::string name, int index)
-    : Control(form, std::move(name), index) {}
+    : WithProperties(form, std::move(name), index) {}
 void CheckBox::setCaption(const std::string& c) { assign(caption_, c, "Caption"); }
 void CheckBox::setValue(int v) {
     if (v < vbUnchecked || v > vbGrayed)
@@ -109,32 +67,20 @@ void CheckBox::userClick() { setValue(value_ == vbChecked ? vbUnchecked : vbChec
 void CheckBox::userChar(int keyAscii) {
     if (keyAscii == ' ') userClick();
 }
-bool CheckBox::getProperty(std::string_view n, Value& out) const {
-    if (iequals(n, "Caption"))
-        out = caption_;
-    else if (iequals(n, "Value"))
-        out = value_;
-    else
-        return Control::getProperty(n, out);
-    return true;
-}
-bool CheckBox::setProperty(std::string_view n, const Value& v) {
-    if (iequals(n, "Caption"))
-        setCaption(asString(v));
-    else if (iequals(n, "Value"))
-        setValue(asBool(v) && v.is_boolean() ? vbChecked : asInt(v));
-    else
-        return Control::setProperty(n, v);
-    return true;
-}
-std::vector<std::string> CheckBox::propertyNames() const {
-    auto names = Control::propertyNames();
-    names.insert(names.end(), {"Caption", "Value"});
-    return names;
+const PropertyTable<CheckBox>& CheckBox::propertyTable() {
+    using C = CheckBox;
+    static const auto table =
+        PropertyTable<C>()
+            .add("Caption", &C::caption, &C::setCaption)
+            // True checks the box; numbers are the states themselves.
+            .add("Value", &C::value, [](C& c, const Value& v) {
+                c.setValue(asBool(v) && v.is_boolean() ? vbChecked : asInt(v));
+            });
+    return table;
 }
 
 OptionButton::OptionButton(Form* form, std::string name, int index)
-    : Control(form, std::move(name), index) {}
+    : WithProperties(form, std::move(name), index) {}
 void OptionButton::setCaption(const std::string& c) { assign(caption_, c, "Caption"); }
 void OptionButton::setValue(bool v) {
     if (v == value_) return;
@@ -157,119 +103,52 @@ void OptionButton::userClick() { setValue(true); }
 void OptionButton::userChar(int keyAscii) {
     if (keyAscii == ' ') setValue(true);
 }
-bool OptionButton::getProperty(std::string_view n, Value& out) const {
-    if (iequals(n, "Caption"))
-        out = caption_;
-    else if (iequals(n, "Value"))
-        out = value_;
-    else
-        return Control::getProperty(n, out);
-    return true;
-}
-bool OptionButton::setProperty(std::string_view n, const Value& v) {
-    if (iequals(n, "Caption"))
-        setCaption(asString(v));
-    else if (iequals(n, "Value"))
-        setValue(asBool(v));
-    else
-        return Control::setProperty(n, v);
-    return true;
-}
-std::vector<std::string> OptionButton::propertyNames() const {
-    auto names = Control::propertyNames();
-    names.insert(names.end(), {"Caption", "Value"});
-    return names;
+const PropertyTable<OptionButton>& OptionButton::propertyTable() {
+    using C = OptionButton;
+    static const auto table = PropertyTable<C>()
+                                  .add("Caption", &C::caption, &C::setCaption)
+                                  .add("Value", &C::value, &C::setValue);
+    return table;
 }
 
-Frame::Frame(Form* form, std::string name, int index) : Control(form, std::move(name), index) {}
+Frame::Frame(Form* form, std::string name, int index)
+    : WithProperties(form, std::move(name), index) {}
 void Frame::setCaption(const std::string& c) { assign(caption_, c, "Caption"); }
 void Frame::setBorderStyle(int v) { assign(borderStyle_, v, "BorderStyle"); }
-bool Frame::getProperty(std::string_view n, Value& out) const {
-    if (iequals(n, "Caption"))
-        out = caption_;
-    else if (iequals(n, "BorderStyle"))
-        out = borderStyle_;
-    else
-        return Control::getProperty(n, out);
-    return true;
-}
-bool Frame::setProperty(std::string_view n, const Value& v) {
-    if (iequals(n, "Caption"))
-        setCaption(asString(v));
-    else if (iequals(n, "BorderStyle"))
-        setBorderStyle(asInt(v));
-    else
-        return Control::setProperty(n, v);
-    return true;
-}
-std::vector<std::string> Frame::propertyNames() const {
-    auto names = Control::propertyNames();
-    names.insert(names.end(), {"Caption", "BorderStyle"});
-    return names;
+const PropertyTable<Frame>& Frame::propertyTable() {
+    static const auto table = PropertyTable<Frame>()
+                                  .add("Caption", &Frame::caption, &Frame::setCaption)
+                                  .add("BorderStyle", &Frame::borderStyle, &Frame::setBorderStyle);
+    return table;
 }
 
 PictureBox::PictureBox(Form* form, std::string name, int index)
-    : Control(form, std::move(name), index) {}
+    : WithProperties(form, std::move(name), index) {}
 void PictureBox::setPicture(const std::string& p) { assign(picture_, p, "Picture"); }
 void PictureBox::setBorderStyle(int v) { assign(borderStyle_, v, "BorderStyle"); }
 void PictureBox::setAutoRedraw(bool v) { assign(autoRedraw_, v, "AutoRedraw"); }
-bool PictureBox::getProperty(std::string_view n, Value& out) const {
-    if (iequals(n, "Picture"))
-        out = picture_;
-    else if (iequals(n, "BorderStyle"))
-        out = borderStyle_;
-    else if (iequals(n, "AutoRedraw"))
-        out = autoRedraw_;
-    else
-        return Control::getProperty(n, out);
-    return true;
-}
-bool PictureBox::setProperty(std::string_view n, const Value& v) {
-    if (iequals(n, "Picture"))
-        setPicture(asString(v));
-    else if (iequals(n, "BorderStyle"))
-        setBorderStyle(asInt(v));
-    else if (iequals(n, "AutoRedraw"))
-        setAutoRedraw(asBool(v));
-    else
-        return Control::setProperty(n, v);
-    return true;
-}
-std::vector<std::string> PictureBox::propertyNames() const {
-    auto names = Control::propertyNames();
-    names.insert(names.end(), {"Picture", "BorderStyle", "AutoRedraw"});
-    return names;
+const PropertyTable<PictureBox>& PictureBox::propertyTable() {
+    using C = PictureBox;
+    static const auto table = PropertyTable<C>()
+                                  .add("Picture", &C::picture, &C::setPicture)
+                                  .add("BorderStyle", &C::borderStyle, &C::setBorderStyle)
+                                  .add("AutoRedraw", &C::autoRedraw, &C::setAutoRedraw);
+    return table;
 }
 
-Image::Image(Form* form, std::string name, int index) : Control(form, std::move(name), index) {}
+Image::Image(Form* form, std::string name, int index)
+    : WithProperties(form, std::move(name), index) {}
 void Image::setPicture(const std::string& p) { assign(picture_, p, "Picture"); }
 void Image::setStretch(bool v) { assign(stretch_, v, "Stretch"); }
-bool Image::getProperty(std::string_view n, Value& out) const {
-    if (iequals(n, "Picture"))
-        out = picture_;
-    else if (iequals(n, "Stretch"))
-        out = stretch_;
-    else
-        return Control::getProperty(n, out);
-    return true;
-}
-bool Image::setProperty(std::string_view n, const Value& v) {
-    if (iequals(n, "Picture"))
-        setPicture(asString(v));
-    else if (iequals(n, "Stretch"))
-        setStretch(asBool(v));
-    else
-        return Control::setProperty(n, v);
-    return true;
-}
-std::vector<std::string> Image::propertyNames() const {
-    auto names = Control::propertyNames();
-    names.insert(names.end(), {"Picture", "Stretch"});
-    return names;
+const PropertyTable<Image>& Image::propertyTable() {
+    static const auto table = PropertyTable<Image>()
+                                  .add("Picture", &Image::picture, &Image::setPicture)
+                                  .add("Stretch", &Image::stretch, &Image::setStretch);
+    return table;
 }
 
 ProgressBar::ProgressBar(Form* form, std::string name, int index)
-    : Control(form, std::move(name), index) {}
+    : WithProperties(form, std::move(name), index) {}
 void ProgressBar::setMin(double v) {
     if (v > max_) raiseUi(uierr::kInvalidValue, "Invalid property value: Min");
     if (value_ < v) setValue(v);
@@ -284,32 +163,13 @@ void ProgressBar::setValue(double v) {
     if (v < min_ || v > max_) raiseUi(uierr::kInvalidValue, "Invalid property value: Value");
     assign(value_, v, "Value");
 }
-bool ProgressBar::getProperty(std::string_view n, Value& out) const {
-    if (iequals(n, "Min"))
-        out = min_;
-    else if (iequals(n, "Max"))
-        out = max_;
-    else if (iequals(n, "Value"))
-        out = value_;
-    else
-        return Control::getProperty(n, out);
-    return true;
-}
-bool ProgressBar::setProperty(std::string_view n, const Value& v) {
-    if (iequals(n, "Min"))
-        setMin(asDouble(v));
-    else if (iequals(n, "Max"))
-        setMax(asDouble(v));
-    else if (iequals(n, "Value"))
-        setValue(asDouble(v));
-    else
-        return Control::setProperty(n, v);
-    return true;
-}
-std::vector<std::string> ProgressBar::propertyNames() const {
-    auto names = Control::propertyNames();
-    names.insert(names.end(), {"Min", "Max", "Value"});
-    return names;
+const PropertyTable<ProgressBar>& ProgressBar::propertyTable() {
+    using C = ProgressBar;
+    static const auto table = PropertyTable<C>()
+                                  .add("Min", &C::min, &C::setMin)
+                                  .add("Max", &C::max, &C::setMax)
+                                  .add("Value", &C::value, &C::setValue);
+    return table;
 }
 
 }  // namespace ui

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/ui/control.h"
+#include "platform/ui/property_table.h"
 
 namespace ui {
 
@@ -14,9 +14,10 @@ inline constexpr int vbLeftJustify = 0;
 inline constexpr int vbRightJustify = 1;
 inline constexpr int vbCenter = 2;
 
-class Label : public Control {
+class Label : public WithProperties<Label> {
   public:
     Label(Form* form, std::string name, int index = -1);
+    static const PropertyTable<Label>& propertyTable();
     const char* kind() const override { return "Label"; }
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& c);  // raises Change when the caption changes
@@ -30,11 +31,6 @@ class Label : public Control {
     void setBackStyle(int v);
     std::function<void()> onChange;
 
-  protected:
-    bool getProperty(std::string_view name, Value& out) const override;
-    bool setProperty(std::string_view name, const Value& value) override;
-    std::vector<std::string> propertyNames() const override;
-
   private:
     std::string caption_;
     int alignment_ = vbLeftJustify;
@@ -42,9 +38,10 @@ class Label : public Control {
     int backStyle_ = 1;
 };
 
-class CommandButton : public Control {
+class CommandButton : public WithProperties<CommandButton> {
   public:
     CommandButton(Form* form, std::string name, int index = -1);
+    static const PropertyTable<CommandButton>& propertyTable();
     const char* kind() const override { return "CommandButton"; }
     bool canFocus() const override { return true; }
     const std::string& caption() const { return caption_; }
@@ -58,11 +55,6 @@ class CommandButton : public Control {
     void userKeyDown(int& keyCode, int shift) override;
     void userChar(int keyAscii) override;
 
-  protected:
-    bool getProperty(std::string_view name, Value& out) const override;
-    bool setProperty(std::string_view name, const Value& value) override;
-    std::vector<std::string> propertyNames() const override;
-
   private:
     std::string caption_;
     bool default_ = false, cancel_ = false;
@@ -73,9 +65,10 @@ inline constexpr int vbChecked = 1;
 inline constexpr int vbGrayed = 2;
 
 // Click runs for every change of Value, by the user or by the program.
-class CheckBox : public Control {
+class CheckBox : public WithProperties<CheckBox> {
   public:
     CheckBox(Form* form, std::string name, int index = -1);
+    static const PropertyTable<CheckBox>& propertyTable();
     const char* kind() const override { return "CheckBox"; }
     bool canFocus() const override { return true; }
     const std::string& caption() const { return caption_; }
@@ -85,11 +78,6 @@ class CheckBox : public Control {
     void userClick() override;  // toggles between unchecked and checked
     void userChar(int keyAscii) override;
 
-  protected:
-    bool getProperty(std::string_view name, Value& out) const override;
-    bool setProperty(std::string_view name, const Value& value) override;
-    std::vector<std::string> propertyNames() const override;
-
   private:
     std::string caption_;
     int value_ = vbUnchecked;
@@ -97,9 +85,10 @@ class CheckBox : public Control {
 
 // OptionButtons in the same container (and TabStrip page) exclude each other: setting one to
 // true clears the others, which raise no event. Click runs when a button becomes true.
-class OptionButton : public Control {
+class OptionButton : public WithProperties<OptionButton> {
   public:
     OptionButton(Form* form, std::string name, int index = -1);
+    static const PropertyTable<OptionButton>& propertyTable();
     const char* kind() const override { return "OptionButton"; }
     bool canFocus() const override { return true; }
     const std::string& caption() const { return caption_; }
@@ -109,30 +98,21 @@ class OptionButton : public Control {
     void userClick() override;
     void userChar(int keyAscii) override;
 
-  protected:
-    bool getProperty(std::string_view name, Value& out) const override;
-    bool setProperty(std::string_view name, const Value& value) override;
-    std::vector<std::string> propertyNames() const override;
-
   private:
     std::string caption_;
     bool value_ = false;
 };
 
-class Frame : public Control {
+class Frame : public WithProperties<Frame> {
   public:
     Frame(Form* form, std::string name, int index = -1);
+    static const PropertyTable<Frame>& propertyTable();
     const char* kind() const override { return "Frame"; }
     bool isContainer() const override { return true; }
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& c);
     int borderStyle() const { return borderStyle_; }
     void setBorderStyle(int v);
-
-  protected:
-    bool getProperty(std::string_view name, Value& out) const override;
-    bool setProperty(std::string_view name, const Value& value) override;
-    std::vector<std::string> propertyNames() const override;
 
   private:
     std::string caption_;
@@ -141,9 +121,10 @@ class Frame : public Control {
 
 // A picture is named by a text: a file path, or "ImageListName:Key" for an image of an
 // ImageList; the renderer resolves it. PictureBox is also a container.
-class PictureBox : public Control {
+class PictureBox : public WithProperties<PictureBox> {
   public:
     PictureBox(Form* form, std::string name, int index = -1);
+    static const PropertyTable<PictureBox>& propertyTable();
     const char* kind() const override { return "PictureBox"; }
     bool isContainer() const override { return true; }
     bool canFocus() const override { return true; }
@@ -154,30 +135,21 @@ class PictureBox : public Control {
     bool autoRedraw() const { return autoRedraw_; }
     void setAutoRedraw(bool v);
 
-  protected:
-    bool getProperty(std::string_view name, Value& out) const override;
-    bool setProperty(std::string_view name, const Value& value) override;
-    std::vector<std::string> propertyNames() const override;
-
   private:
     std::string picture_;
     int borderStyle_ = 1;
     bool autoRedraw_ = false;
 };
 
-class Image : public Control {
+class Image : public WithProperties<Image> {
   public:
     Image(Form* form, std::string name, int index = -1);
+    static const PropertyTable<Image>& propertyTable();
     const char* kind() const override { return "Image"; }
     const std::string& picture() const { return picture_; }
     void setPicture(const std::string& p);
     bool stretch() const { return stretch_; }
     void setStretch(bool v);
-
-  protected:
-    bool getProperty(std::string_view name, Value& out) const override;
-    bool setProperty(std::string_view name, const Value& value) override;
-    std::vector<std::string> propertyNames() const override;
 
   private:
     std::string picture_;
@@ -185,9 +157,10 @@ class Image : public Control {
 };
 
 // Value stays within Min..Max; setting it outside raises Error 380 "Invalid property value".
-class ProgressBar : public Control {
+class ProgressBar : public WithProperties<ProgressBar> {
   public:
     ProgressBar(Form* form, std::string name, int index = -1);
+    static const PropertyTable<ProgressBar>& propertyTable();
     const char* kind() const override { return "ProgressBar"; }
     double min() const { return min_; }
     double max() const { return max_; }
@@ -195,11 +168,6 @@ class ProgressBar : public Control {
     void setMin(double v);
     void setMax(double v);
     void setValue(double v);
-
-  protected:
-    bool getProperty(std::string_view name, Value& out) const override;
-    bool setProperty(std::string_view name, const Value& value) override;
-    std::vector<std::string> propertyNames() const override;
 
   private:
     double min_ = 0, max_ = 100, value_ = 0;

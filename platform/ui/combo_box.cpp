@@ -7,7 +7,7 @@
 namespace ui {
 
 ComboBox::ComboBox(Form* form, std::string name, int index)
-    : Control(form, std::move(name), index) {
+    : WithProperties(form, std::move(name), index) {
     foreColor_ = vbWindowText;
     backColor_ = vbWindowBackground;
 }
@@ -149,53 +149,32 @@ void ComboBox::userChar(int keyAscii) {
     }
 }
 
-bool ComboBox::getProperty(std::string_view n, Value& out) const {
-    if (iequals(n, "Text"))
-        out = text();
-    else if (iequals(n, "ListIndex"))
-        out = listIndex_;
-    else if (iequals(n, "ListCount"))
-        out = listCount();
-    else if (iequals(n, "List"))
-        out = listValue();
-    else if (iequals(n, "ItemData"))
-        out = Value(data_);
-    else if (iequals(n, "Style"))
-        out = style_;
-    else if (iequals(n, "Locked"))
-        out = locked_;
-    else
-        return Control::getProperty(n, out);
-    return true;
-}
-
-bool ComboBox::setProperty(std::string_view n, const Value& v) {
-    if (iequals(n, "Text"))
-        setText(asString(v));
-    else if (iequals(n, "ListIndex"))
-        setListIndex(asInt(v));
-    else if (iequals(n, "Style"))
-        setStyle(asInt(v));
-    else if (iequals(n, "Locked"))
-        setLocked(asBool(v));
-    else if (iequals(n, "List")) {
-        if (!v.is_array()) raiseUi(uierr::kTypeMismatch, "Type mismatch: List needs an array");
-        clear();
-        for (const auto& item : v) addItem(asString(item));
-    } else if (iequals(n, "ItemData")) {
-        if (!v.is_array() || static_cast<int>(v.size()) != listCount())
-            raiseUi(uierr::kTypeMismatch, "Type mismatch: ItemData needs one number per entry");
-        for (int i = 0; i < listCount(); ++i) setItemData(i, asInt(v[static_cast<size_t>(i)]));
-    } else
-        return Control::setProperty(n, v);
-    return true;
-}
-
-std::vector<std::string> ComboBox::propertyNames() const {
-    auto names = Control::propertyNames();
-    names.insert(names.end(),
-                 {"Text", "ListIndex", "ListCount", "List", "ItemData", "Style", "Locked"});
-    return names;
+const PropertyTable<ComboBox>& ComboBox::propertyTable() {
+    using C = ComboBox;
+    static const auto table =
+        PropertyTable<C>()
+            .add("Text", &C::text, &C::setText)
+            .add("ListIndex", &C::listIndex, &C::setListIndex)
+            .add("ListCount", &C::listCount)
+            .add("List", &C::listValue,
+                 [](C& c, const Value& v) {
+                     if (!v.is_array())
+                         raiseUi(uierr::kTypeMismatch, "Type mismatch: List needs an array");
+                     c.clear();
+                     for (const auto& item : v) c.addItem(asString(item));
+                 })
+            .add(
+                "ItemData", [](const C& c) { return Value(c.data_); },
+                [](C& c, const Value& v) {
+                    if (!v.is_array() || static_cast<int>(v.size()) != c.listCount())
+                        raiseUi(uierr::kTypeMismatch,
+                                "Type mismatch: ItemData needs one number per entry");
+                    for (int i = 0; i < c.listCount(); ++i)
+                        c.setItemData(i, asInt(v[static_cast<size_t>(i)]));
+                })
+            .add("Style", &C::style, &C::setStyle)
+            .add("Locked", &C::locked, &C::setLocked);
+    return table;
 }
 
 }  // namespace ui

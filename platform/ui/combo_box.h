@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/control.h"
+#include "platform/ui/property_table.h"
 
 namespace ui {
 
@@ -18,9 +18,10 @@ inline constexpr int vbComboDropdown = 0;
 inline constexpr int vbComboSimple = 1;
 inline constexpr int vbComboDropdownList = 2;
 
-class ComboBox : public Control {
+class ComboBox : public WithProperties<ComboBox> {
   public:
     ComboBox(Form* form, std::string name, int index = -1);
+    static const PropertyTable<ComboBox>& propertyTable();
     const char* kind() const override { return "ComboBox"; }
     bool canFocus() const override { return true; }
 
@@ -53,11 +54,6 @@ class ComboBox : public Control {
     void userSelect(int position);
     void userKeyDown(int& keyCode, int shift) override;
     void userChar(int keyAscii) override;
-
-  protected:
-    bool getProperty(std::string_view name, Value& out) const override;
-    bool setProperty(std::string_view name, const Value& value) override;
-    std::vector<std::string> propertyNames() const override;
 
   private:
     void checkPosition(int position) const;

@@ -7,7 +7,7 @@
 namespace ui {
 
 CommonDialog::CommonDialog(Form* form, std::string name, int index)
-    : Control(form, std::move(name), index) {
+    : WithProperties(form, std::move(name), index) {
     setVisible(false);
 }
 
@@ -45,60 +45,26 @@ bool CommonDialog::showPrinter() {
     return true;
 }
 
-bool CommonDialog::getProperty(std::string_view n, Value& out) const {
-    if (iequals(n, "DialogTitle"))
-        out = request_.title;
-    else if (iequals(n, "Filter"))
-        out = request_.filter;
-    else if (iequals(n, "FilterIndex"))
-        out = request_.filterIndex;
-    else if (iequals(n, "InitDir"))
-        out = request_.initDir;
-    else if (iequals(n, "DefaultExt"))
-        out = request_.defaultExt;
-    else if (iequals(n, "FileName"))
-        out = request_.fileName;
-    else if (iequals(n, "FileTitle"))
-        out = fileTitle();
-    else if (iequals(n, "Flags"))
-        out = request_.flags;
-    else if (iequals(n, "CancelError"))
-        out = cancelError_;
-    else if (iequals(n, "Copies"))
-        out = copies_;
-    else if (iequals(n, "PrinterName"))
-        out = printer_;
-    else
-        return Control::getProperty(n, out);
-    return true;
-}
-
-bool CommonDialog::setProperty(std::string_view n, const Value& v) {
-    if (iequals(n, "DialogTitle"))
-        setDialogTitle(asString(v));
-    else if (iequals(n, "Filter"))
-        setFilter(asString(v));
-    else if (iequals(n, "FilterIndex"))
-        setFilterIndex(asInt(v));
-    else if (iequals(n, "InitDir"))
-        setInitDir(asString(v));
-    else if (iequals(n, "DefaultExt"))
-        setDefaultExt(asString(v));
-    else if (iequals(n, "FileName"))
-        setFileName(asString(v));
-    else if (iequals(n, "Flags"))
-        setFlags(asInt(v));
-    else if (iequals(n, "CancelError"))
-        setCancelError(asBool(v));
-    else
-        return Control::setProperty(n, v);
-    return true;
-}
-
-std::vector<std::string> CommonDialog::propertyNames() const {
-    return {"Name",        "Index",      "DialogTitle", "Filter",    "FilterIndex",
-            "InitDir",     "DefaultExt", "FileName",    "FileTitle", "Flags",
-            "CancelError", "Copies",     "PrinterName", "Tag"};
+const PropertyTable<CommonDialog>& CommonDialog::propertyTable() {
+    using C = CommonDialog;
+    // The dialog is never shown: it lists none of the geometry, colours and fonts.
+    static const auto table =
+        PropertyTable<C>()
+            .add("DialogTitle", &C::dialogTitle, &C::setDialogTitle)
+            .add("Filter", &C::filter, &C::setFilter)
+            .add("FilterIndex", &C::filterIndex, &C::setFilterIndex)
+            .add("InitDir", &C::initDir, &C::setInitDir)
+            .add("DefaultExt", &C::defaultExt, &C::setDefaultExt)
+            .add("FileName", &C::fileName, &C::setFileName)
+            .add("FileTitle", &C::fileTitle)
+            .add("Flags", &C::flags, &C::setFlags)
+            .add("CancelError", &C::cancelError, &C::setCancelError)
+            .add("Copies", &C::copies)
+            .add("PrinterName", &C::printerName)
+            .listOnly({"Name", "Index", "DialogTitle", "Filter", "FilterIndex", "InitDir",
+                       "DefaultExt", "FileName", "FileTitle", "Flags", "CancelError", "Copies",
+                       "PrinterName", "Tag"});
+    return table;
 }
 
 }  // namespace ui

@@ -6,14 +6,15 @@
 
 #include <string>
 
-#include "platform/ui/control.h"
+#include "platform/ui/property_table.h"
 #include "platform/ui/services.h"
 
 namespace ui {
 
-class CommonDialog : public Control {
+class CommonDialog : public WithProperties<CommonDialog> {
   public:
     CommonDialog(Form* form, std::string name, int index = -1);
+    static const PropertyTable<CommonDialog>& propertyTable();
     const char* kind() const override { return "CommonDialog"; }
 
     const std::string& dialogTitle() const { return request_.title; }
@@ -39,11 +40,6 @@ class CommonDialog : public Control {
     bool showOpen();
     bool showSave();
     bool showPrinter();
-
-  protected:
-    bool getProperty(std::string_view name, Value& out) const override;
-    bool setProperty(std::string_view name, const Value& value) override;
-    std::vector<std::string> propertyNames() const override;
 
   private:
     bool showFile(FileDialogKind kind);

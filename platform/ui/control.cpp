@@ -5,6 +5,7 @@
 
 #include "platform/ui/form.h"
 #include "platform/ui/observer.h"
+#include "platform/ui/property_table.h"
 #include "platform/ui/props.h"
 #include "platform/ui/tab_strip.h"
 
@@ -155,101 +156,44 @@ Value Control::properties() const {
     return out;
 }
 
-std::vector<std::string> Control::propertyNames() const {
-    return {"Name",        "Index",    "Left",       "Top",           "Width",
-            "Height",      "Visible",  "Enabled",    "ForeColor",     "BackColor",
-            "ToolTipText", "Tag",      "TabIndex",   "TabStop",       "FontName",
-            "FontSize",    "FontBold", "FontItalic", "FontUnderline", "Container"};
+const PropertyTable<Control>& Control::propertyTable() {
+    using C = Control;
+    static const auto table = PropertyTable<C>()
+                                  .add("Name", &C::name)
+                                  .add("Index", &C::index)
+                                  .add("Left", &C::left, &C::setLeft)
+                                  .add("Top", &C::top, &C::setTop)
+                                  .add("Width", &C::width, &C::setWidth)
+                                  .add("Height", &C::height, &C::setHeight)
+                                  .add("Visible", &C::visible, &C::setVisible)
+                                  .add("Enabled", &C::enabled, &C::setEnabled)
+                                  .add("ForeColor", &C::foreColor, &C::setForeColor)
+                                  .add("BackColor", &C::backColor, &C::setBackColor)
+                                  .add("ToolTipText", &C::toolTipText, &C::setToolTipText)
+                                  .add("Tag", &C::tag, &C::setTag)
+                                  .add("TabIndex", &C::tabIndex, &C::setTabIndex)
+                                  .add("TabStop", &C::tabStop, &C::setTabStop)
+                                  .add("FontName", &C::fontName, &C::setFontName)
+                                  .add("FontSize", &C::fontSize, &C::setFontSize)
+                                  .add("FontBold", &C::fontBold, &C::setFontBold)
+                                  .add("FontItalic", &C::fontItalic, &C::setFontItalic)
+                                  .add("FontUnderline", &C::fontUnderline, &C::setFontUnderline)
+                                  .add("Container", [](const C& c) {
+                                      return c.container_ ? Value{{"name", c.container_->name()},
+                                                                  {"index", c.container_->index()},
+                                                                  {"page", c.page_}}
+                                                          : Value(nullptr);
+                                  });
+    return table;
 }
 
 bool Control::getProperty(std::string_view n, Value& out) const {
-    if (iequals(n, "Name"))
-        out = name_;
-    else if (iequals(n, "Index"))
-        out = index_;
-    else if (iequals(n, "Left"))
-        out = left_;
-    else if (iequals(n, "Top"))
-        out = top_;
-    else if (iequals(n, "Width"))
-        out = width_;
-    else if (iequals(n, "Height"))
-        out = height_;
-    else if (iequals(n, "Visible"))
-        out = visible_;
-    else if (iequals(n, "Enabled"))
-        out = enabled_;
-    else if (iequals(n, "ForeColor"))
-        out = foreColor_;
-    else if (iequals(n, "BackColor"))
-        out = backColor_;
-    else if (iequals(n, "ToolTipText"))
-        out = toolTip_;
-    else if (iequals(n, "Tag"))
-        out = tag_;
-    else if (iequals(n, "TabIndex"))
-        out = tabIndex_;
-    else if (iequals(n, "TabStop"))
-        out = tabStop_;
-    else if (iequals(n, "FontName"))
-        out = fontName_;
-    else if (iequals(n, "FontSize"))
-        out = fontSize_;
-    else if (iequals(n, "FontBold"))
-        out = fontBold_;
-    else if (iequals(n, "FontItalic"))
-        out = fontItalic_;
-    else if (iequals(n, "FontUnderline"))
-        out = fontUnderline_;
-    else if (iequals(n, "Container"))
-        out = container_ ? Value{{"name", container_->name()},
-                                 {"index", container_->index()},
-                                 {"page", page_}}
-                         : Value(nullptr);
-    else
-        return false;
-    return true;
+    return propertyTable().read(*this, n, out);
 }
-
 bool Control::setProperty(std::string_view n, const Value& v) {
-    if (iequals(n, "Left"))
-        setLeft(asInt(v));
-    else if (iequals(n, "Top"))
-        setTop(asInt(v));
-    else if (iequals(n, "Width"))
-        setWidth(asInt(v));
-    else if (iequals(n, "Height"))
-        setHeight(asInt(v));
-    else if (iequals(n, "Visible"))
-        setVisible(asBool(v));
-    else if (iequals(n, "Enabled"))
-        setEnabled(asBool(v));
-    else if (iequals(n, "ForeColor"))
-        setForeColor(asColor(v));
-    else if (iequals(n, "BackColor"))
-        setBackColor(asColor(v));
-    else if (iequals(n, "ToolTipText"))
-        setToolTipText(asString(v));
-    else if (iequals(n, "Tag"))
-        setTag(asString(v));
-    else if (iequals(n, "TabIndex"))
-        setTabIndex(asInt(v));
-    else if (iequals(n, "TabStop"))
-        setTabStop(asBool(v));
-    else if (iequals(n, "FontName"))
-        setFontName(asString(v));
-    else if (iequals(n, "FontSize"))
-        setFontSize(asDouble(v));
-    else if (iequals(n, "FontBold"))
-        setFontBold(asBool(v));
-    else if (iequals(n, "FontItalic"))
-        setFontItalic(asBool(v));
-    else if (iequals(n, "FontUnderline"))
-        setFontUnderline(asBool(v));
-    else
-        return false;
-    return true;
+    return propertyTable().write(*this, n, v) == PropertyTable<Control>::Write::Done;
 }
+std::vector<std::string> Control::propertyNames() const { return propertyTable().names({}); }
 
 void Control::userClick() { raise(onClick); }
 void Control::userDblClick() { raise(onDblClick); }

@@ -22,6 +22,8 @@
 namespace ui {
 
 class Form;
+template <class C>
+class PropertyTable;
 
 class Control {
   public:
@@ -111,6 +113,7 @@ class Control {
     Value get(std::string_view property) const;
     void set(std::string_view property, const Value& value);
     Value properties() const;  // every property of the control as one object
+    static const PropertyTable<Control>& propertyTable();  // see property_table.h
 
     // Input of the user, called by the input API and renderers (see input.h); the program
     // itself uses the setters. Each one applies what the user's action does to this kind.
@@ -130,7 +133,8 @@ class Control {
   protected:
     Control(Form* form, std::string name, int index);
 
-    // Property access by name: derived classes handle their names and defer to the base.
+    // Property access by name, served from propertyTable(); derived classes get theirs from
+    // WithProperties (property_table.h), which defers to the base for names it does not hold.
     virtual bool getProperty(std::string_view name, Value& out) const;
     virtual bool setProperty(std::string_view name, const Value& value);
     virtual std::vector<std::string> propertyNames() const;

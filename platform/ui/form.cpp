@@ -9,6 +9,7 @@
 #include "platform/ui/headless.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/observer.h"
+#include "platform/ui/property_table.h"
 #include "platform/ui/props.h"
 #include "platform/ui/screen.h"
 #include "platform/ui/timer.h"
@@ -17,7 +18,7 @@ namespace ui {
 namespace {
 std::vector<Form*>& registry() {
     static auto* forms = new std::vector<Form*>;  // never destroyed: forms of other
-    return *forms;                               // libraries may outlive this one at exit
+    return *forms;                                // libraries may outlive this one at exit
 }
 // Visible forms, the active one last.
 std::vector<Form*>& zOrder() {
@@ -254,61 +255,47 @@ void Form::popupMenu(Menu& menu, double x, double y) {
         notify(Change{Change::Kind::PopupMenu, this, &menu, {}, Value{{"x", x}, {"y", y}}});
 }
 
+namespace {
+const PropertyTable<Form>& formProperties() {
+    using F = Form;
+    static const auto table =
+        PropertyTable<F>()
+            .add("Name", &F::name)
+            .add("Caption", &F::caption, &F::setCaption)
+            .add("Left", &F::left, &F::setLeft)
+            .add("Top", &F::top, &F::setTop)
+            .add("Width", &F::width, &F::setWidth)
+            .add("Height", &F::height, &F::setHeight)
+            .add("ScaleWidth", &F::scaleWidth)
+            .add("ScaleHeight", &F::scaleHeight)
+            .add("WindowState", &F::windowState, &F::setWindowState)
+            .add("BorderStyle", &F::borderStyle, &F::setBorderStyle)
+            .add("Icon", &F::icon, &F::setIcon)
+            .add("KeyPreview", &F::keyPreview, &F::setKeyPreview)
+            .add("Enabled", &F::enabled, &F::setEnabled)
+            .add("ControlBox", &F::controlBox, &F::setControlBox)
+            .add("Tag", &F::tag, &F::setTag)
+            .add("BackColor", &F::backColor, &F::setBackColor)
+            .add("Visible", &F::visible, &F::setVisible)
+            .add("Loaded", &F::isLoaded)
+            .add("Modal", &F::isModal)
+            .add("ActiveControl", [](const F& f) {
+                return f.activeControl() ? Value(f.activeControl()->path()) : Value(nullptr);
+            });
+    return table;
+}
+}  // namespace
+
 Value Form::get(std::string_view n) const {
-    if (iequals(n, "Name")) return name_;
-    if (iequals(n, "Caption")) return caption_;
-    if (iequals(n, "Left")) return left_;
-    if (iequals(n, "Top")) return top_;
-    if (iequals(n, "Width")) return width_;
-    if (iequals(n, "Height")) return height_;
-    if (iequals(n, "ScaleWidth")) return scaleWidth();
-    if (iequals(n, "ScaleHeight")) return scaleHeight();
-    if (iequals(n, "WindowState")) return windowState_;
-    if (iequals(n, "BorderStyle")) return borderStyle_;
-    if (iequals(n, "Icon")) return icon_;
-    if (iequals(n, "KeyPreview")) return keyPreview_;
-    if (iequals(n, "Enabled")) return enabled_;
-    if (iequals(n, "ControlBox")) return controlBox_;
-    if (iequals(n, "Tag")) return tag_;
-    if (iequals(n, "BackColor")) return backColor_;
-    if (iequals(n, "Visible")) return visible_;
-    if (iequals(n, "Loaded")) return loaded_;
-    if (iequals(n, "Modal")) return modal_;
-    if (iequals(n, "ActiveControl")) return active_ ? Value(active_->path()) : Value(nullptr);
-    raiseUi(uierr::kNoSuchProperty,
-            "Object doesn't support this property or method: Form." + std::string(n));
+    Value out;
+    if (!formProperties().read(*this, n, out))
+        raiseUi(uierr::kNoSuchProperty,
+                "Object doesn't support this property or method: Form." + std::string(n));
+    return out;
 }
 
 void Form::set(std::string_view n, const Value& v) {
-    if (iequals(n, "Caption"))
-        setCaption(asString(v));
-    else if (iequals(n, "Left"))
-        setLeft(asInt(v));
-    else if (iequals(n, "Top"))
-        setTop(asInt(v));
-    else if (iequals(n, "Width"))
-        setWidth(asInt(v));
-    else if (iequals(n, "Height"))
-        setHeight(asInt(v));
-    else if (iequals(n, "WindowState"))
-        setWindowState(asInt(v));
-    else if (iequals(n, "BorderStyle"))
-        setBorderStyle(asInt(v));
-    else if (iequals(n, "Icon"))
-        setIcon(asString(v));
-    else if (iequals(n, "KeyPreview"))
-        setKeyPreview(asBool(v));
-    else if (iequals(n, "Enabled"))
-        setEnabled(asBool(v));
-    else if (iequals(n, "ControlBox"))
-        setControlBox(asBool(v));
-    else if (iequals(n, "Tag"))
-        setTag(asString(v));
-    else if (iequals(n, "BackColor"))
-        setBackColor(asColor(v));
-    else if (iequals(n, "Visible"))
-        setVisible(asBool(v));
-    else {
+    if (formProperties().write(*this, n, v) != PropertyTable<Form>::Write::Done) {
         get(n);  // raises 438 for unknown names
         raiseUi(uierr::kReadOnly, "Property is read-only: " + std::string(n));
     }
@@ -316,11 +303,7 @@ void Form::set(std::string_view n, const Value& v) {
 
 Value Form::properties() const {
     Value out = Value::object();
-    for (const char* n : {"Name",      "Caption",    "Left",        "Top",         "Width",
-                          "Height",    "ScaleWidth", "ScaleHeight", "WindowState", "BorderStyle",
-                          "Icon",      "KeyPreview", "Enabled",     "ControlBox",  "Tag",
-                          "BackColor", "Visible",    "Loaded",      "Modal",       "ActiveControl"})
-        out[n] = get(n);
+    for (const auto& n : formProperties().names({})) out[n] = get(n);
     return out;
 }
 

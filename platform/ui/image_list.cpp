@@ -5,7 +5,7 @@
 namespace ui {
 
 ImageList::ImageList(Form* form, std::string name, int index)
-    : Control(form, std::move(name), index) {}
+    : WithProperties(form, std::move(name), index) {}
 
 int ImageList::add(const std::string& key, const std::string& picture) {
     if (!key.empty() && hasKey(key))
@@ -44,23 +44,20 @@ void ImageList::setImageSize(int width, int height) {
     assign(imageHeight_, height, "ImageHeight");
 }
 
-bool ImageList::getProperty(std::string_view n, Value& out) const {
-    if (iequals(n, "ListImages")) {
-        out = Value::array();
-        for (const auto& i : images_) out.push_back({{"key", i.key}, {"picture", i.picture}});
-    } else if (iequals(n, "ImageWidth"))
-        out = imageWidth_;
-    else if (iequals(n, "ImageHeight"))
-        out = imageHeight_;
-    else
-        return Control::getProperty(n, out);
-    return true;
-}
-
-std::vector<std::string> ImageList::propertyNames() const {
-    auto names = Control::propertyNames();
-    names.insert(names.end(), {"ListImages", "ImageWidth", "ImageHeight"});
-    return names;
+const PropertyTable<ImageList>& ImageList::propertyTable() {
+    using C = ImageList;
+    static const auto table =
+        PropertyTable<C>()
+            .add("ListImages",
+                 [](const C& c) {
+                     Value out = Value::array();
+                     for (const auto& i : c.images_)
+                         out.push_back({{"key", i.key}, {"picture", i.picture}});
+                     return out;
+                 })
+            .add("ImageWidth", &C::imageWidth)
+            .add("ImageHeight", &C::imageHeight);
+    return table;
 }
 
 }  // namespace ui

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/control.h"
+#include "platform/ui/property_table.h"
 
 namespace ui {
 
@@ -14,9 +14,10 @@ struct ListImage {
     std::string picture;
 };
 
-class ImageList : public Control {
+class ImageList : public WithProperties<ImageList> {
   public:
     ImageList(Form* form, std::string name, int index = -1);
+    static const PropertyTable<ImageList>& propertyTable();
     const char* kind() const override { return "ImageList"; }
 
     int add(const std::string& key, const std::string& picture);  // returns the 1-based index
@@ -28,10 +29,6 @@ class ImageList : public Control {
     int imageWidth() const { return imageWidth_; }  // pixels
     int imageHeight() const { return imageHeight_; }
     void setImageSize(int width, int height);
-
-  protected:
-    bool getProperty(std::string_view name, Value& out) const override;
-    std::vector<std::string> propertyNames() const override;
 
   private:
     std::vector<ListImage> images_;

@@ -13,7 +13,7 @@ Value toValue(const ListItem& item) {
 }
 
 ListView::ListView(Form* form, std::string name, int index)
-    : Control(form, std::move(name), index) {
+    : WithProperties(form, std::move(name), index) {
     foreColor_ = vbWindowText;
     backColor_ = vbWindowBackground;
 }
@@ -217,56 +217,24 @@ void ListView::userClickColumn(int column) {
     raise(onColumnClick, column);
 }
 
-bool ListView::getProperty(std::string_view n, Value& out) const {
-    if (iequals(n, "View"))
-        out = view_;
-    else if (iequals(n, "ListItems"))
-        out = itemsValue();
-    else if (iequals(n, "ColumnHeaders"))
-        out = columnsValue();
-    else if (iequals(n, "SelectedItem"))
-        out = selected_;
-    else if (iequals(n, "SmallIcons"))
-        out = smallIcons_ ? Value(smallIcons_->name()) : Value(nullptr);
-    else if (iequals(n, "FullRowSelect"))
-        out = fullRowSelect_;
-    else if (iequals(n, "GridLines"))
-        out = gridLines_;
-    else if (iequals(n, "HideColumnHeaders"))
-        out = hideColumnHeaders_;
-    else if (iequals(n, "Sorted"))
-        out = sorted_;
-    else if (iequals(n, "Count"))
-        out = itemCount();
-    else
-        return Control::getProperty(n, out);
-    return true;
-}
-
-bool ListView::setProperty(std::string_view n, const Value& v) {
-    if (iequals(n, "View"))
-        setView(asInt(v));
-    else if (iequals(n, "SelectedItem"))
-        setSelectedItem(asInt(v));
-    else if (iequals(n, "FullRowSelect"))
-        setFullRowSelect(asBool(v));
-    else if (iequals(n, "GridLines"))
-        setGridLines(asBool(v));
-    else if (iequals(n, "HideColumnHeaders"))
-        setHideColumnHeaders(asBool(v));
-    else if (iequals(n, "Sorted"))
-        setSorted(asBool(v));
-    else
-        return Control::setProperty(n, v);
-    return true;
-}
-
-std::vector<std::string> ListView::propertyNames() const {
-    auto names = Control::propertyNames();
-    names.insert(names.end(),
-                 {"View", "ListItems", "ColumnHeaders", "SelectedItem", "SmallIcons",
-                  "FullRowSelect", "GridLines", "HideColumnHeaders", "Sorted", "Count"});
-    return names;
+const PropertyTable<ListView>& ListView::propertyTable() {
+    using C = ListView;
+    static const auto table =
+        PropertyTable<C>()
+            .add("View", &C::view, &C::setView)
+            .add("ListItems", &C::itemsValue)
+            .add("ColumnHeaders", &C::columnsValue)
+            .add("SelectedItem", &C::selectedItem, &C::setSelectedItem)
+            .add("SmallIcons",
+                 [](const C& c) {
+                     return c.smallIcons_ ? Value(c.smallIcons_->name()) : Value(nullptr);
+                 })
+            .add("FullRowSelect", &C::fullRowSelect, &C::setFullRowSelect)
+            .add("GridLines", &C::gridLines, &C::setGridLines)
+            .add("HideColumnHeaders", &C::hideColumnHeaders, &C::setHideColumnHeaders)
+            .add("Sorted", &C::sorted, &C::setSorted)
+            .add("Count", &C::itemCount);
+    return table;
 }
 
 }  // namespace ui

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/control.h"
+#include "platform/ui/property_table.h"
 
 namespace ui {
 
@@ -37,9 +37,10 @@ struct ListItem {
     bool checked = false;
 };
 
-class ListView : public Control {
+class ListView : public WithProperties<ListView> {
   public:
     ListView(Form* form, std::string name, int index = -1);
+    static const PropertyTable<ListView>& propertyTable();
     const char* kind() const override { return "ListView"; }
     bool canFocus() const override { return true; }
 
@@ -92,11 +93,6 @@ class ListView : public Control {
 
     void userClickItem(int index, bool doubleClick = false);
     void userClickColumn(int column);
-
-  protected:
-    bool getProperty(std::string_view name, Value& out) const override;
-    bool setProperty(std::string_view name, const Value& value) override;
-    std::vector<std::string> propertyNames() const override;
 
   private:
     void checkItem(int index) const;

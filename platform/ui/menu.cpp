@@ -5,7 +5,8 @@
 
 namespace ui {
 
-Menu::Menu(Form* form, std::string name, int index) : Control(form, std::move(name), index) {}
+Menu::Menu(Form* form, std::string name, int index)
+    : WithProperties(form, std::move(name), index) {}
 
 void Menu::setCaption(const std::string& c) { assign(caption_, c, "Caption"); }
 void Menu::setChecked(bool v) { assign(checked_, v, "Checked"); }
@@ -36,36 +37,15 @@ void Menu::userClick() {
     click();
 }
 
-bool Menu::getProperty(std::string_view n, Value& out) const {
-    if (iequals(n, "Caption"))
-        out = caption_;
-    else if (iequals(n, "Checked"))
-        out = checked_;
-    else if (iequals(n, "Shortcut"))
-        out = shortcut_;
-    else if (iequals(n, "ParentMenu"))
-        out = parent_ ? Value(parent_->path()) : Value(nullptr);
-    else
-        return Control::getProperty(n, out);
-    return true;
-}
-
-bool Menu::setProperty(std::string_view n, const Value& v) {
-    if (iequals(n, "Caption"))
-        setCaption(asString(v));
-    else if (iequals(n, "Checked"))
-        setChecked(asBool(v));
-    else if (iequals(n, "Shortcut"))
-        setShortcut(asString(v));
-    else
-        return Control::setProperty(n, v);
-    return true;
-}
-
-std::vector<std::string> Menu::propertyNames() const {
-    auto names = Control::propertyNames();
-    names.insert(names.end(), {"Caption", "Checked", "Shortcut", "ParentMenu"});
-    return names;
+const PropertyTable<Menu>& Menu::propertyTable() {
+    static const auto table = PropertyTable<Menu>()
+                                  .add("Caption", &Menu::caption, &Menu::setCaption)
+                                  .add("Checked", &Menu::checked, &Menu::setChecked)
+                                  .add("Shortcut", &Menu::shortcut, &Menu::setShortcut)
+                                  .add("ParentMenu", [](const Menu& m) {
+                                      return m.parent_ ? Value(m.parent_->path()) : Value(nullptr);
+                                  });
+    return table;
 }
 
 }  // namespace ui

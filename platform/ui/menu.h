@@ -7,13 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/control.h"
+#include "platform/ui/property_table.h"
 
 namespace ui {
 
-class Menu : public Control {
+class Menu : public WithProperties<Menu> {
   public:
     Menu(Form* form, std::string name, int index = -1);
+    static const PropertyTable<Menu>& propertyTable();
     const char* kind() const override { return "Menu"; }
 
     const std::string& caption() const { return caption_; }
@@ -30,11 +31,6 @@ class Menu : public Control {
 
     void click();               // raises Click as if chosen
     void userClick() override;  // refuses hidden, disabled and separator items
-
-  protected:
-    bool getProperty(std::string_view name, Value& out) const override;
-    bool setProperty(std::string_view name, const Value& value) override;
-    std::vector<std::string> propertyNames() const override;
 
   private:
     std::string caption_, shortcut_;

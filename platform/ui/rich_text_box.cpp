@@ -7,7 +7,7 @@
 namespace ui {
 
 RichTextBox::RichTextBox(Form* form, std::string name, int index)
-    : Control(form, std::move(name), index) {
+    : WithProperties(form, std::move(name), index) {
     foreColor_ = vbWindowText;
     backColor_ = vbWindowBackground;
 }
@@ -197,65 +197,21 @@ void RichTextBox::userChar(int keyAscii) {
     }
 }
 
-bool RichTextBox::getProperty(std::string_view n, Value& out) const {
-    if (iequals(n, "Text"))
-        out = text_;
-    else if (iequals(n, "Locked"))
-        out = locked_;
-    else if (iequals(n, "SelStart"))
-        out = selStart_;
-    else if (iequals(n, "SelLength"))
-        out = selLength_;
-    else if (iequals(n, "SelText"))
-        out = selText();
-    else if (iequals(n, "SelBold"))
-        out = selBold();
-    else if (iequals(n, "SelItalic"))
-        out = selItalic();
-    else if (iequals(n, "SelUnderline"))
-        out = selUnderline();
-    else if (iequals(n, "SelColor"))
-        out = selColor();
-    else if (iequals(n, "SelFontSize"))
-        out = selFontSize();
-    else if (iequals(n, "Runs"))
-        out = runsValue();
-    else
-        return Control::getProperty(n, out);
-    return true;
-}
-
-bool RichTextBox::setProperty(std::string_view n, const Value& v) {
-    if (iequals(n, "Text"))
-        setText(asString(v));
-    else if (iequals(n, "Locked"))
-        setLocked(asBool(v));
-    else if (iequals(n, "SelStart"))
-        setSelStart(asInt(v));
-    else if (iequals(n, "SelLength"))
-        setSelLength(asInt(v));
-    else if (iequals(n, "SelText"))
-        setSelText(asString(v));
-    else if (iequals(n, "SelBold"))
-        setSelBold(asBool(v));
-    else if (iequals(n, "SelItalic"))
-        setSelItalic(asBool(v));
-    else if (iequals(n, "SelUnderline"))
-        setSelUnderline(asBool(v));
-    else if (iequals(n, "SelColor"))
-        setSelColor(asColor(v));
-    else if (iequals(n, "SelFontSize"))
-        setSelFontSize(asDouble(v));
-    else
-        return Control::setProperty(n, v);
-    return true;
-}
-
-std::vector<std::string> RichTextBox::propertyNames() const {
-    auto names = Control::propertyNames();
-    names.insert(names.end(), {"Text", "Locked", "SelStart", "SelLength", "SelText", "SelBold",
-                               "SelItalic", "SelUnderline", "SelColor", "SelFontSize", "Runs"});
-    return names;
+const PropertyTable<RichTextBox>& RichTextBox::propertyTable() {
+    using C = RichTextBox;
+    static const auto table = PropertyTable<C>()
+                                  .add("Text", &C::text, &C::setText)
+                                  .add("Locked", &C::locked, &C::setLocked)
+                                  .add("SelStart", &C::selStart, &C::setSelStart)
+                                  .add("SelLength", &C::selLength, &C::setSelLength)
+                                  .add("SelText", &C::selText, &C::setSelText)
+                                  .add("SelBold", &C::selBold, &C::setSelBold)
+                                  .add("SelItalic", &C::selItalic, &C::setSelItalic)
+                                  .add("SelUnderline", &C::selUnderline, &C::setSelUnderline)
+                                  .add("SelColor", &C::selColor, &C::setSelColor)
+                                  .add("SelFontSize", &C::selFontSize, &C::setSelFontSize)
+                                  .add("Runs", &C::runsValue);
+    return table;
 }
 
 }  // namespace ui

@@ -30,9 +30,10 @@ struct FormatRun {
     CharFormat format;
 };
 
-class RichTextBox : public Control {
+class RichTextBox : public WithProperties<RichTextBox> {
   public:
     RichTextBox(Form* form, std::string name, int index = -1);
+    static const PropertyTable<RichTextBox>& propertyTable();
     const char* kind() const override { return "RichTextBox"; }
     bool canFocus() const override { return true; }
 
@@ -66,11 +67,6 @@ class RichTextBox : public Control {
 
     void userKeyDown(int& keyCode, int shift) override;
     void userChar(int keyAscii) override;
-
-  protected:
-    bool getProperty(std::string_view name, Value& out) const override;
-    bool setProperty(std::string_view name, const Value& value) override;
-    std::vector<std::string> propertyNames() const override;
 
   private:
     template <class Get>

@@ -5,7 +5,7 @@
 namespace ui {
 
 StatusBar::StatusBar(Form* form, std::string name, int index)
-    : Control(form, std::move(name), index) {}
+    : WithProperties(form, std::move(name), index) {}
 
 Value StatusBar::panelsValue() const {
     Value out = Value::array();
@@ -128,32 +128,13 @@ void StatusBar::userClickPanel(int index, bool doubleClick) {
     }
 }
 
-bool StatusBar::getProperty(std::string_view n, Value& out) const {
-    if (iequals(n, "Panels"))
-        out = panelsValue();
-    else if (iequals(n, "Style"))
-        out = style_;
-    else if (iequals(n, "SimpleText"))
-        out = simpleText_;
-    else
-        return Control::getProperty(n, out);
-    return true;
-}
-
-bool StatusBar::setProperty(std::string_view n, const Value& v) {
-    if (iequals(n, "Style"))
-        setStyle(asInt(v));
-    else if (iequals(n, "SimpleText"))
-        setSimpleText(asString(v));
-    else
-        return Control::setProperty(n, v);
-    return true;
-}
-
-std::vector<std::string> StatusBar::propertyNames() const {
-    auto names = Control::propertyNames();
-    names.insert(names.end(), {"Panels", "Style", "SimpleText"});
-    return names;
+const PropertyTable<StatusBar>& StatusBar::propertyTable() {
+    using C = StatusBar;
+    static const auto table = PropertyTable<C>()
+                                  .add("Panels", &C::panelsValue)
+                                  .add("Style", &C::style, &C::setStyle)
+                                  .add("SimpleText", &C::simpleText, &C::setSimpleText);
+    return table;
 }
 
 }  // namespace ui

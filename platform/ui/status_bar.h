@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/control.h"
+#include "platform/ui/property_table.h"
 
 namespace ui {
 
@@ -25,9 +25,10 @@ struct Panel {
     int bevel = 1;
 };
 
-class StatusBar : public Control {
+class StatusBar : public WithProperties<StatusBar> {
   public:
     StatusBar(Form* form, std::string name, int index = -1);
+    static const PropertyTable<StatusBar>& propertyTable();
     const char* kind() const override { return "StatusBar"; }
 
     int addPanel(const std::string& key = {}, const std::string& text = {}, int width = 1440);
@@ -52,11 +53,6 @@ class StatusBar : public Control {
     std::function<void(int panel)> onPanelDblClick;
 
     void userClickPanel(int index, bool doubleClick = false);
-
-  protected:
-    bool getProperty(std::string_view name, Value& out) const override;
-    bool setProperty(std::string_view name, const Value& value) override;
-    std::vector<std::string> propertyNames() const override;
 
   private:
     void checkIndex(int index) const;

@@ -5,7 +5,7 @@
 namespace ui {
 
 TabStrip::TabStrip(Form* form, std::string name, int index)
-    : Control(form, std::move(name), index) {}
+    : WithProperties(form, std::move(name), index) {}
 
 Value TabStrip::tabsValue() const {
     Value out = Value::array();
@@ -97,30 +97,13 @@ void TabStrip::userSelect(int tab) {
     setTab(tab);
 }
 
-bool TabStrip::getProperty(std::string_view n, Value& out) const {
-    if (iequals(n, "Tab"))
-        out = selected_;
-    else if (iequals(n, "Tabs"))
-        out = tabsValue();
-    else if (iequals(n, "TabCount"))
-        out = tabs();
-    else
-        return Control::getProperty(n, out);
-    return true;
-}
-
-bool TabStrip::setProperty(std::string_view n, const Value& v) {
-    if (iequals(n, "Tab"))
-        setTab(asInt(v));
-    else
-        return Control::setProperty(n, v);
-    return true;
-}
-
-std::vector<std::string> TabStrip::propertyNames() const {
-    auto names = Control::propertyNames();
-    names.insert(names.end(), {"Tab", "Tabs", "TabCount"});
-    return names;
+const PropertyTable<TabStrip>& TabStrip::propertyTable() {
+    using C = TabStrip;
+    static const auto table = PropertyTable<C>()
+                                  .add("Tab", &C::tab, &C::setTab)
+                                  .add("Tabs", &C::tabsValue)
+                                  .add("TabCount", &C::tabs);
+    return table;
 }
 
 }  // namespace ui

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/control.h"
+#include "platform/ui/property_table.h"
 
 namespace ui {
 
@@ -20,9 +20,10 @@ struct Tab {
     bool enabled = true;
 };
 
-class TabStrip : public Control {
+class TabStrip : public WithProperties<TabStrip> {
   public:
     TabStrip(Form* form, std::string name, int index = -1);
+    static const PropertyTable<TabStrip>& propertyTable();
     const char* kind() const override { return "TabStrip"; }
     bool isContainer() const override { return true; }
     bool canFocus() const override { return true; }
@@ -41,11 +42,6 @@ class TabStrip : public Control {
     void setTab(int tab);
 
     void userSelect(int tab);  // refuses a disabled tab
-
-  protected:
-    bool getProperty(std::string_view name, Value& out) const override;
-    bool setProperty(std::string_view name, const Value& value) override;
-    std::vector<std::string> propertyNames() const override;
 
   private:
     void checkTab(int tab) const;

@@ -35,7 +35,8 @@ std::string utf8Substr(std::string_view s, int start, int length) {
     return std::string(s.substr(a, b - a));
 }
 
-TextBox::TextBox(Form* form, std::string name, int index) : Control(form, std::move(name), index) {
+TextBox::TextBox(Form* form, std::string name, int index)
+    : WithProperties(form, std::move(name), index) {
     foreColor_ = vbWindowText;
     backColor_ = vbWindowBackground;
 }
@@ -133,59 +134,19 @@ void TextBox::userChar(int keyAscii) {
     replaceSelection(utf8FromCode(keyAscii));
 }
 
-bool TextBox::getProperty(std::string_view n, Value& out) const {
-    if (iequals(n, "Text"))
-        out = text_;
-    else if (iequals(n, "MaxLength"))
-        out = maxLength_;
-    else if (iequals(n, "Locked"))
-        out = locked_;
-    else if (iequals(n, "MultiLine"))
-        out = multiLine_;
-    else if (iequals(n, "PasswordChar"))
-        out = passwordChar_;
-    else if (iequals(n, "Alignment"))
-        out = alignment_;
-    else if (iequals(n, "SelStart"))
-        out = selStart_;
-    else if (iequals(n, "SelLength"))
-        out = selLength_;
-    else if (iequals(n, "SelText"))
-        out = selText();
-    else
-        return Control::getProperty(n, out);
-    return true;
-}
-
-bool TextBox::setProperty(std::string_view n, const Value& v) {
-    if (iequals(n, "Text"))
-        setText(asString(v));
-    else if (iequals(n, "MaxLength"))
-        setMaxLength(asInt(v));
-    else if (iequals(n, "Locked"))
-        setLocked(asBool(v));
-    else if (iequals(n, "MultiLine"))
-        setMultiLine(asBool(v));
-    else if (iequals(n, "PasswordChar"))
-        setPasswordChar(asString(v));
-    else if (iequals(n, "Alignment"))
-        setAlignment(asInt(v));
-    else if (iequals(n, "SelStart"))
-        setSelStart(asInt(v));
-    else if (iequals(n, "SelLength"))
-        setSelLength(asInt(v));
-    else if (iequals(n, "SelText"))
-        setSelText(asString(v));
-    else
-        return Control::setProperty(n, v);
-    return true;
-}
-
-std::vector<std::string> TextBox::propertyNames() const {
-    auto names = Control::propertyNames();
-    names.insert(names.end(), {"Text", "MaxLength", "Locked", "MultiLine", "PasswordChar",
-                               "Alignment", "SelStart", "SelLength", "SelText"});
-    return names;
+const PropertyTable<TextBox>& TextBox::propertyTable() {
+    using C = TextBox;
+    static const auto table = PropertyTable<C>()
+                                  .add("Text", &C::text, &C::setText)
+                                  .add("MaxLength", &C::maxLength, &C::setMaxLength)
+                                  .add("Locked", &C::locked, &C::setLocked)
+                                  .add("MultiLine", &C::multiLine, &C::setMultiLine)
+                                  .add("PasswordChar", &C::passwordChar, &C::setPasswordChar)
+                                  .add("Alignment", &C::alignment, &C::setAlignment)
+                                  .add("SelStart", &C::selStart, &C::setSelStart)
+                                  .add("SelLength", &C::selLength, &C::setSelLength)
+                                  .add("SelText", &C::selText, &C::setSelText);
+    return table;
 }
 
 }  // namespace ui

@@ -14,9 +14,10 @@
 
 namespace ui {
 
-class TextBox : public Control {
+class TextBox : public WithProperties<TextBox> {
   public:
     TextBox(Form* form, std::string name, int index = -1);
+    static const PropertyTable<TextBox>& propertyTable();
     const char* kind() const override { return "TextBox"; }
     bool canFocus() const override { return true; }
 
@@ -45,11 +46,6 @@ class TextBox : public Control {
 
     void userKeyDown(int& keyCode, int shift) override;
     void userChar(int keyAscii) override;
-
-  protected:
-    bool getProperty(std::string_view name, Value& out) const override;
-    bool setProperty(std::string_view name, const Value& value) override;
-    std::vector<std::string> propertyNames() const override;
 
   private:
     void replaceSelection(const std::string& with);

@@ -6,7 +6,8 @@
 
 namespace ui {
 
-Timer::Timer(Form* form, std::string name, int index) : Control(form, std::move(name), index) {}
+Timer::Timer(Form* form, std::string name, int index)
+    : WithProperties(form, std::move(name), index) {}
 
 Timer::~Timer() { stop(); }
 
@@ -37,24 +38,12 @@ void Timer::update() {
     loop_ = &loop;
 }
 
-bool Timer::getProperty(std::string_view n, Value& out) const {
-    if (iequals(n, "Interval"))
-        out = interval_;
-    else
-        return Control::getProperty(n, out);
-    return true;
-}
-
-bool Timer::setProperty(std::string_view n, const Value& v) {
-    if (iequals(n, "Interval"))
-        setInterval(asInt(v));
-    else
-        return Control::setProperty(n, v);
-    return true;
-}
-
-std::vector<std::string> Timer::propertyNames() const {
-    return {"Name", "Index", "Enabled", "Interval", "Tag"};
+const PropertyTable<Timer>& Timer::propertyTable() {
+    // A timer is never shown: it lists none of the geometry, colours and fonts.
+    static const auto table = PropertyTable<Timer>()
+                                  .add("Interval", &Timer::interval, &Timer::setInterval)
+                                  .listOnly({"Name", "Index", "Enabled", "Interval", "Tag"});
+    return table;
 }
 
 }  // namespace ui

@@ -6,13 +6,14 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/ui/control.h"
+#include "platform/ui/property_table.h"
 
 namespace ui {
 
-class Timer : public Control {
+class Timer : public WithProperties<Timer> {
   public:
     Timer(Form* form, std::string name, int index = -1);
+    static const PropertyTable<Timer>& propertyTable();
     ~Timer() override;
     const char* kind() const override { return "Timer"; }
 
@@ -27,9 +28,6 @@ class Timer : public Control {
 
   protected:
     void enabledChanged() override { update(); }
-    bool setProperty(std::string_view name, const Value& value) override;
-    bool getProperty(std::string_view name, Value& out) const override;
-    std::vector<std::string> propertyNames() const override;
 
   private:
     void stop();

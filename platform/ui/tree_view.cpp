@@ -8,7 +8,7 @@
 namespace ui {
 
 TreeView::TreeView(Form* form, std::string name, int index)
-    : Control(form, std::move(name), index) {
+    : WithProperties(form, std::move(name), index) {
     foreColor_ = vbWindowText;
     backColor_ = vbWindowBackground;
 }
@@ -152,34 +152,17 @@ void TreeView::userCheckNode(int index, bool checked) {
     raise(onNodeCheck, index);
 }
 
-bool TreeView::getProperty(std::string_view n, Value& out) const {
-    if (iequals(n, "Nodes"))
-        out = nodesValue();
-    else if (iequals(n, "Checkboxes"))
-        out = checkboxes_;
-    else if (iequals(n, "SelectedItem"))
-        out = selected_;
-    else if (iequals(n, "ImageList"))
-        out = imageList_ ? Value(imageList_->name()) : Value(nullptr);
-    else
-        return Control::getProperty(n, out);
-    return true;
-}
-
-bool TreeView::setProperty(std::string_view n, const Value& v) {
-    if (iequals(n, "Checkboxes"))
-        setCheckboxes(asBool(v));
-    else if (iequals(n, "SelectedItem"))
-        setSelectedItem(asInt(v));
-    else
-        return Control::setProperty(n, v);
-    return true;
-}
-
-std::vector<std::string> TreeView::propertyNames() const {
-    auto names = Control::propertyNames();
-    names.insert(names.end(), {"Nodes", "Checkboxes", "SelectedItem", "ImageList"});
-    return names;
+const PropertyTable<TreeView>& TreeView::propertyTable() {
+    using C = TreeView;
+    static const auto table =
+        PropertyTable<C>()
+            .add("Nodes", &C::nodesValue)
+            .add("Checkboxes", &C::checkboxes, &C::setCheckboxes)
+            .add("SelectedItem", &C::selectedItem, &C::setSelectedItem)
+            .add("ImageList", [](const C& c) {
+                return c.imageList_ ? Value(c.imageList_->name()) : Value(nullptr);
+            });
+    return table;
 }
 
 }  // namespace ui

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/control.h"
+#include "platform/ui/property_table.h"
 
 namespace ui {
 
@@ -22,9 +22,10 @@ struct Node {
     bool expanded = false;
 };
 
-class TreeView : public Control {
+class TreeView : public WithProperties<TreeView> {
   public:
     TreeView(Form* form, std::string name, int index = -1);
+    static const PropertyTable<TreeView>& propertyTable();
     const char* kind() const override { return "TreeView"; }
     bool canFocus() const override { return true; }
 
@@ -57,11 +58,6 @@ class TreeView : public Control {
 
     void userClickNode(int index);
     void userCheckNode(int index, bool checked);
-
-  protected:
-    bool getProperty(std::string_view name, Value& out) const override;
-    bool setProperty(std::string_view name, const Value& value) override;
-    std::vector<std::string> propertyNames() const override;
 
   private:
     void checkIndex(int index) const;

@@ -6,7 +6,8 @@
 
 namespace ui {
 
-UpDown::UpDown(Form* form, std::string name, int index) : Control(form, std::move(name), index) {
+UpDown::UpDown(Form* form, std::string name, int index)
+    : WithProperties(form, std::move(name), index) {
     setWidth(255);
     setHeight(375);
 }
@@ -62,46 +63,16 @@ void UpDown::userMouseDown(int button, int shift, double x, double y) {
         down();
 }
 
-bool UpDown::getProperty(std::string_view n, Value& out) const {
-    if (iequals(n, "Min"))
-        out = min_;
-    else if (iequals(n, "Max"))
-        out = max_;
-    else if (iequals(n, "Value"))
-        out = value_;
-    else if (iequals(n, "Increment"))
-        out = increment_;
-    else if (iequals(n, "Wrap"))
-        out = wrap_;
-    else if (iequals(n, "BuddyControl"))
-        out = buddy_;
-    else
-        return Control::getProperty(n, out);
-    return true;
-}
-
-bool UpDown::setProperty(std::string_view n, const Value& v) {
-    if (iequals(n, "Min"))
-        setMin(asInt(v));
-    else if (iequals(n, "Max"))
-        setMax(asInt(v));
-    else if (iequals(n, "Value"))
-        setValue(asInt(v));
-    else if (iequals(n, "Increment"))
-        setIncrement(asInt(v));
-    else if (iequals(n, "Wrap"))
-        setWrap(asBool(v));
-    else if (iequals(n, "BuddyControl"))
-        setBuddyControl(asString(v));
-    else
-        return Control::setProperty(n, v);
-    return true;
-}
-
-std::vector<std::string> UpDown::propertyNames() const {
-    auto names = Control::propertyNames();
-    names.insert(names.end(), {"Min", "Max", "Value", "Increment", "Wrap", "BuddyControl"});
-    return names;
+const PropertyTable<UpDown>& UpDown::propertyTable() {
+    using C = UpDown;
+    static const auto table = PropertyTable<C>()
+                                  .add("Min", &C::min, &C::setMin)
+                                  .add("Max", &C::max, &C::setMax)
+                                  .add("Value", &C::value, &C::setValue)
+                                  .add("Increment", &C::increment, &C::setIncrement)
+                                  .add("Wrap", &C::wrap, &C::setWrap)
+                                  .add("BuddyControl", &C::buddyControl, &C::setBuddyControl);
+    return table;
 }
 
 }  // namespace ui

@@ -8,13 +8,14 @@
 
 #include <string>
 
-#include "platform/ui/control.h"
+#include "platform/ui/property_table.h"
 
 namespace ui {
 
-class UpDown : public Control {
+class UpDown : public WithProperties<UpDown> {
   public:
     UpDown(Form* form, std::string name, int index = -1);
+    static const PropertyTable<UpDown>& propertyTable();
     const char* kind() const override { return "UpDown"; }
     bool canFocus() const override { return true; }
 
@@ -43,11 +44,6 @@ class UpDown : public Control {
     void userClick() override;  // the upper button
     void userKeyDown(int& keyCode, int shift) override;
     void userMouseDown(int button, int shift, double x, double y) override;
-
-  protected:
-    bool getProperty(std::string_view name, Value& out) const override;
-    bool setProperty(std::string_view name, const Value& value) override;
-    std::vector<std::string> propertyNames() const override;
 
   private:
     int min_ = 0, max_ = 10, value_ = 0, increment_ = 1;

@@ -69,6 +69,35 @@ TEST_F(UiTest, PropertiesByNameReadAndWriteTheControls) {
               380);
 }
 
+TEST_F(UiTest, EachKindListsItsPropertiesAndReadOnlyNamesRefuseWrites) {
+    struct Dialog : ui::Form {
+        Dialog() : ui::Form("fDialog") {}
+        ui::CommandButton cmdOk{this, "cmdOk"};
+        ui::ComboBox cmbPort{this, "cmbPort"};
+        ui::Timer tmrPoll{this, "tmrPoll"};
+    } f;
+    auto keys = [](const ui::Value& object) {
+        std::vector<std::string> out;
+        for (const auto& [key, value] : object.items()) out.push_back(key);
+        return out;
+    };
+    auto button = f.cmdOk.properties();
+    EXPECT_EQ(button.size(), 23u);  // 20 of every control, then Caption, Default, Cancel
+    EXPECT_TRUE(button.contains("Container") && button.contains("Cancel"));
+    EXPECT_FALSE(button.contains("Value"));  // readable, but no property of the design
+    EXPECT_EQ(f.cmdOk.get("value"), false);
+    EXPECT_EQ(keys(f.tmrPoll.properties()),
+              (std::vector<std::string>{"Enabled", "Index", "Interval", "Name", "Tag"}));
+    EXPECT_EQ(f.tmrPoll.get("Left"), 0);  // readable though not listed
+
+    EXPECT_EQ(errorNumber([&] { f.cmbPort.set("ListCount", 1); }), 383);
+    EXPECT_EQ(errorNumber([&] { f.cmbPort.set("Container", nullptr); }), 383);
+    EXPECT_EQ(errorNumber([&] { f.cmbPort.set("Bogus", 1); }), 438);
+    EXPECT_EQ(errorNumber([&] { f.set("ScaleWidth", 1); }), 383);
+    EXPECT_EQ(errorNumber([&] { f.set("Bogus", 1); }), 438);
+    EXPECT_EQ(f.properties().size(), 20u);
+}
+
 TEST_F(UiTest, ControlsOnAnUnselectedTabPageAreNotShown) {
     Main f;
     f.show();
