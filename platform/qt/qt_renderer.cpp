@@ -85,4 +85,22 @@ std::vector<std::string> writeScreenshots(const std::string& dir) {
     return written;
 }
 
+std::vector<std::string> controlsOutsideTheirContainers(const std::string& formName) {
+    std::vector<std::string> out;
+    if (!qtRendererRunning()) return out;
+    Renderer::instance().processEvents();
+    for (FormWindow* w : Renderer::instance().windows()) {
+        QWidget* top = w->window();
+        if (w->form().name() != formName || !top || !top->isVisible()) continue;
+        // Widgets of controls carry the control's path as their object name.
+        for (QWidget* c : top->findChildren<QWidget*>()) {
+            if (!c->objectName().contains('.') || !c->isVisibleTo(top) || !c->parentWidget())
+                continue;
+            if (!c->parentWidget()->rect().contains(c->geometry()))
+                out.push_back(c->objectName().toStdString());
+        }
+    }
+    return out;
+}
+
 }  // namespace qtui

@@ -36,6 +36,11 @@ bool qtRendererRunning();
 // (errc::kIo) when a file cannot be written and errc::kState when the renderer is not running.
 std::vector<std::string> writeScreenshots(const std::string& dir);
 
+// The controls of a visible form whose widgets stick out of the widget that holds them (their
+// paths, e.g. "frmStatus.lstStatus"): a layout check for the windows a library or program
+// designs. Empty when the form has no visible window.
+std::vector<std::string> controlsOutsideTheirContainers(const std::string& formName);
+
 // Lets pending Qt events run once (layout, painting, input); the loop hooks call it.
 void processQtEvents();
 

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QWidget>
 #include <filesystem>
 #include <set>
 
@@ -38,20 +36,6 @@ class ScreensTest : public devctrls_test::ControlsTest {
         ControlsTest::TearDown();
     }
 
-    // Every named widget of a visible window that sticks out of its parent.
-    static std::vector<std::string> outside(const std::string& window) {
-        std::vector<std::string> out;
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->objectName().toStdString() != window || !top->isVisible()) continue;
-            for (QWidget* w : top->findChildren<QWidget*>()) {
-                if (w->objectName().isEmpty() || !w->isVisibleTo(top) || !w->parentWidget())
-                    continue;
-                if (!w->parentWidget()->rect().contains(w->geometry()))
-                    out.push_back(w->objectName().toStdString());
-            }
-        }
-        return out;
-    }
     std::set<std::string> written(const std::string& sub) {
         std::set<std::string> names;
         for (const auto& p : qtui::writeScreenshots((shots / sub).string()))
@@ -74,12 +58,13 @@ TEST_F(ScreensTest, LogStatusBarAndViewersFitTheirWindows) {
     auto device = std::make_shared<devctrls::DeviceRecord>();
     device->deviceName = "MBX-440 Room 12";
     device->blocks = {{"NodeObject", statusWith({}), {}},
-                      {"Sensor[0]", statusWith({devctrls::in_alarm}, 1),
+                      {"Sensor[0]",
+                       statusWith({devctrls::in_alarm}, 1),
                        {11, "30.00", "Room 12", 1, 9, "t", "31.20"}}};
     bar.setDeviceState("Cnfg Online");
     bar.setTheAppDevice(device);
     bar.smnuObjects()[1].click();
-    EXPECT_EQ(outside("fMain"), std::vector<std::string>{});
+    EXPECT_EQ(qtui::controlsOutsideTheirContainers("fMain"), std::vector<std::string>{});
     EXPECT_EQ(written("host"), std::set<std::string>{"fMain.png"});
 
     // The viewers are modal: they are looked at while they wait for the user.
@@ -87,7 +72,7 @@ TEST_F(ScreensTest, LogStatusBarAndViewersFitTheirWindows) {
     std::set<std::string> shown;
     for (const char* viewer : {"frmStatus", "frmAlarms"}) {
         ui::whenShown(viewer, [&, viewer](ui::Form& f) {
-            faults[viewer] = outside(viewer);
+            faults[viewer] = qtui::controlsOutsideTheirContainers(viewer);
             for (const auto& n : written(viewer))
                 if (n == std::string(viewer) + ".png") shown.insert(viewer);
             f.unload();
