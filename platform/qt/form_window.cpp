@@ -241,7 +241,6 @@ void FormWindow::shown(bool modal) {
 void FormWindow::showIfPending() {
     if (!showPending_ || !window_) return;
     showPending_ = false;
-    formChanged();
     window_->show();
     window_->raise();
     window_->activateWindow();

@@ -165,6 +165,17 @@ QPixmap standard(const QString& name, int size) {
     return QApplication::style()->standardIcon(sp).pixmap(size, size);
 }
 
+QPixmap findPicture(const ui::Form* form, const std::string& picture, int size);
+
+// The picture of an image list entry. An entry may itself name a built-in icon; its key is the
+// fallback name (a list of "OK", "ERR" ... needs no files).
+QPixmap findListPicture(const ui::ImageList& list, const std::string& key, int size) {
+    const std::string& inner = list.item(key).picture;
+    QPixmap pm = findPicture(nullptr, inner.empty() ? key : inner, size);
+    if (pm.isNull()) pm = findPicture(nullptr, key, size);
+    return pm;
+}
+
 // The picture a name stands for: a file, an entry of an image list of the form ("list:key"), a
 // drawn or a standard icon; null when there is none.
 QPixmap findPicture(const ui::Form* form, const std::string& picture, int size) {
@@ -178,14 +189,7 @@ QPixmap findPicture(const ui::Form* form, const std::string& picture, int size) 
         if (auto* c = form->findControl(picture.substr(0, colon))) {
             if (auto* list = dynamic_cast<const ui::ImageList*>(c)) {
                 std::string key = picture.substr(colon + 1);
-                if (list->hasKey(key)) {
-                    const std::string& inner = list->item(key).picture;
-                    // An image list entry may itself name a built-in icon; its key is the
-                    // fallback name (a list of "OK", "ERR" ... needs no files).
-                    QPixmap pm = findPicture(nullptr, inner.empty() ? key : inner, size);
-                    if (pm.isNull()) pm = findPicture(nullptr, key, size);
-                    return pm;
-                }
+                if (list->hasKey(key)) return findListPicture(*list, key, size);
             }
         }
     }
@@ -194,17 +198,23 @@ QPixmap findPicture(const ui::Form* form, const std::string& picture, int size) 
     return pm;
 }
 
+// Logs each name that stands for no picture once.
+QPixmap reported(QPixmap pm, const std::string& name) {
+    static std::set<std::string> unknown;
+    if (pm.isNull() && unknown.insert(name).second)
+        platform::logLine("qt", "unknown picture \"" + name + "\"");
+    return pm;
+}
+
 }  // namespace
 
 QPixmap resolvePicture(const ui::Form* form, const std::string& picture, int size) {
     if (picture.empty()) return {};
-    QPixmap pm = findPicture(form, picture, size);
-    if (pm.isNull()) {
-        static std::set<std::string> reported;
-        if (reported.insert(picture).second)
-            platform::logLine("qt", "unknown picture \"" + picture + "\"");
-    }
-    return pm;
+    return reported(findPicture(form, picture, size), picture);
+}
+
+QPixmap listPicture(const ui::ImageList& list, const std::string& key, int size) {
+    return reported(findListPicture(list, key, size), list.name() + ":" + key);
 }
 
 }  // namespace qtui

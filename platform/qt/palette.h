@@ -11,6 +11,7 @@
 namespace ui {
 class Control;
 class Form;
+class ImageList;
 }  // namespace ui
 
 namespace qtui {
@@ -29,6 +30,8 @@ QFont toQFont(const std::string& name, double size, bool bold, bool italic, bool
 // "InNormal", "InException", "MonitorEnabled", "info", "warning", "critical", "question").
 // An empty or unknown name gives a null pixmap (and logs the unknown name once).
 QPixmap resolvePicture(const ui::Form* form, const std::string& picture, int size = 16);
+// The picture of the entry `key` of an image list.
+QPixmap listPicture(const ui::ImageList& list, const std::string& key, int size);
 
 QString qs(const std::string& s);
 std::string ss(const QString& s);

@@ -25,7 +25,7 @@ constexpr int kTwips = 15;
 
 QIcon listIcon(const ui::ImageList* list, const std::string& key) {
     if (!list || key.empty() || !list->hasKey(key)) return {};
-    return QIcon(resolvePicture(&list->form(), list->name() + ":" + key, list->imageWidth()));
+    return QIcon(listPicture(*list, key, list->imageWidth()));
 }
 
 // The tab row on top, a framed panel below, and one page widget per tab over the panel; the
